@@ -1,0 +1,22 @@
+# Warnings and sanitizers for every target of ours.
+add_library(mox_options INTERFACE)
+target_compile_options(mox_options INTERFACE -Wall -Wextra)
+if(MOX_WERROR)
+    target_compile_options(mox_options INTERFACE -Werror)
+endif()
+if(MOX_SANITIZE)
+    target_compile_options(mox_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
+                                                 -fno-sanitize-recover=all)
+    target_link_options(mox_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+# Sources of one folder and its subfolders, without the windows of its ui/ folders.
+function(mox_core_sources out)
+    set(result)
+    foreach(dir IN LISTS ARGN)
+        file(GLOB_RECURSE found CONFIGURE_DEPENDS "${dir}/*.cpp")
+        list(FILTER found EXCLUDE REGEX "/ui/")
+        list(APPEND result ${found})
+    endforeach()
+    set(${out} ${result} PARENT_SCOPE)
+endfunction()

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs every test twice: once normally with warnings as
+# errors (build/), once under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/). Fails when
+# clang-format would change a file. The build folders are reused between runs.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+
+scripts/check-format.sh
+
+jobs=$(nproc)
+scripts/build.sh build -DMOX_WERROR=ON
+(cd build && ctest --output-on-failure -j "$jobs" --timeout 300)
+
+scripts/build.sh build-asan -DMOX_WERROR=ON -DMOX_SANITIZE=ON
+(cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --output-on-failure -j "$jobs" --timeout 600)

@@ -1,0 +1,73 @@
+#pragma once
+
+// The single process-wide values of the program, in one object that main creates and passes by
+// reference. Tests create as many independent states as they like.
+
+#include <filesystem>
+#include <string>
+
+#include "app/LanguageState.h"
+#include "app/Prompter.h"
+#include "app/VersionRecords.h"
+#include "app/Views.h"
+#include "channels/ChannelEditState.h"
+#include "editors/RadioInfo.h"
+#include "factory/TestData.h"
+#include "files/DocumentState.h"
+#include "image/FeatureFlags.h"
+#include "image/ModelState.h"
+#include "image/RadioData.h"
+#include "image/RadioImage.h"
+#include "link/LinkSettings.h"
+#include "link/TransferState.h"
+
+namespace mox {
+
+struct AppState {
+    AppState() : Prompts(&m_silentPrompter), Redraw(&m_noViews) {}
+    AppState(const AppState&) = delete;
+    AppState& operator=(const AppState&) = delete;
+
+    // The folder of the executables and the delivered files; its parent is the root folder.
+    std::filesystem::path ProgramFolder;
+    std::string ProgramTitle;
+    bool VistaFlag = false;  // never set on this platform
+
+    LanguageState Language;
+    VersionRecords Versions;
+    ModelState Model;
+    LinkSettings Link;
+    TransferState Transfer;
+    std::string ProgrammingPassword;
+    FeatureFlags Features;
+
+    // The working data and the copy last loaded or saved; IsDataChanged compares the two.
+    RadioData Data;
+    CompanionRecord Companion;
+    RadioData SavedData;
+    CompanionRecord SavedCompanion;
+    DocumentState Document;
+    bool InitialiseCommand = false;
+
+    RadioImage Image{};
+    RadioInfoBlock InfoBlock{};
+    RadioInfo Info;
+    FivePointPairs FivePoints{};
+
+    bool FactoryTestMode = false;
+    TestData WorkingTestData{};
+    TestData SavedTestData{};
+
+    ChannelEditState ChannelEdit;
+    Habits Habit;
+    BatchItemSelection BatchItems{};
+
+    Prompter* Prompts;
+    Views* Redraw;
+
+private:
+    SilentPrompter m_silentPrompter;
+    NoViews m_noViews;
+};
+
+}  // namespace mox

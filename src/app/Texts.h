@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+#include "app/AppState.h"
+#include "app/Prompter.h"
+
+namespace mox {
+
+// The text of a number in the current language: section by the number's range, key = the number in
+// decimal, value trimmed; empty for anything missing.
+std::string GetLanguageText(const AppState& state, int number);
+
+// The section that holds a text number ("Msg" for 9000..9999, ...).
+const char* LanguageSectionOf(int number);
+
+// A message box whose text is the language text of `number`.
+MsgAnswer ShowMessage(AppState& state, int number, MsgButtons buttons = MsgButtons::Ok,
+                      MsgIcon icon = MsgIcon::None);
+
+// A message box with a text fixed in the program ("Communication Error!", ...) or composed by the
+// caller; `number` names the language text it starts with, 0 when none.
+MsgAnswer ShowText(AppState& state, const std::string& text, MsgButtons buttons = MsgButtons::Ok,
+                   MsgIcon icon = MsgIcon::None, int number = 0);
+
+}  // namespace mox

@@ -1,0 +1,73 @@
+#include "app/ui/MessageBoxPrompter.h"
+
+#include <QMessageBox>
+
+namespace mox {
+
+namespace {
+
+QMessageBox::Icon IconOf(MsgIcon icon) {
+    switch (icon) {
+        case MsgIcon::Information:
+            return QMessageBox::Information;
+        case MsgIcon::Warning:
+            return QMessageBox::Warning;
+        case MsgIcon::Error:
+            return QMessageBox::Critical;
+        case MsgIcon::Question:
+            return QMessageBox::Question;
+        case MsgIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons ButtonsOf(MsgButtons buttons) {
+    switch (buttons) {
+        case MsgButtons::Ok:
+            return QMessageBox::Ok;
+        case MsgButtons::OkCancel:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case MsgButtons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case MsgButtons::YesNoCancel:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case MsgButtons::RetryCancel:
+            return QMessageBox::Retry | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+MsgAnswer AnswerOf(int button) {
+    switch (button) {
+        case QMessageBox::Ok:
+            return MsgAnswer::Ok;
+        case QMessageBox::Yes:
+            return MsgAnswer::Yes;
+        case QMessageBox::No:
+            return MsgAnswer::No;
+        case QMessageBox::Retry:
+            return MsgAnswer::Retry;
+        default:
+            return MsgAnswer::Cancel;
+    }
+}
+
+}  // namespace
+
+MessageBoxPrompter::MessageBoxPrompter(std::function<QWidget*()> parent,
+                                       std::function<std::string()> programTitle)
+    : m_parent(std::move(parent)), m_programTitle(std::move(programTitle)) {}
+
+MsgAnswer MessageBoxPrompter::Ask(const Prompt& prompt) {
+    const std::string title = prompt.Title.empty() ? m_programTitle() : prompt.Title;
+    QMessageBox box(IconOf(prompt.Icon), QString::fromStdString(title), QString::fromStdString(prompt.Text),
+                    ButtonsOf(prompt.Buttons), m_parent());
+    return AnswerOf(box.exec());
+}
+
+bool MessageBoxPrompter::AskPassword(std::string& password) {
+    return PasswordDialog ? PasswordDialog(password) : false;
+}
+
+}  // namespace mox

@@ -1,0 +1,44 @@
+#pragma once
+
+// The four forms of a channel frequency (display text, eight stored digits in 10 Hz units, shift
+// digits with a direction, image bytes), the band check and the settling onto the tuning rasters.
+// Every number text is formatted and parsed with "." whatever the locale.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "app/AppState.h"
+#include "image/RadioData.h"
+
+namespace mox {
+
+// "#0.00000" text of the eight digits; "" for none; "Not IsNumeric" and the lower limit for garbage.
+std::string DigitsToDisplay(AppState& state, std::string_view digits);
+// Eight digits of a frequency text, decimals beyond the fifth dropped (not rounded).
+std::string TextToDigits(const ModelState& model, std::string_view text);
+// The text pulled into the band; warning 9021 when `warn` and the text was outside or not numeric.
+std::string ClampToBand(AppState& state, std::string_view text, bool warn);
+// Signed shift text: "-"/"+"/"" and the magnitude as "#0.00000".
+std::string ShiftText(std::string_view shiftDigits, int direction);
+std::string TxDisplay(AppState& state, std::string_view rxDigits, std::string_view shiftDigits, int direction,
+                      bool showShift);
+std::string TxFromRx(AppState& state, std::string_view rxDigits, std::string_view shiftDigits, int direction,
+                     bool asShift);
+// New seven shift digits; sets `direction`.
+std::string ComputeShift(AppState& state, std::string_view rxDigits, std::string_view txText,
+                         bool textIsShift, std::string_view oldShiftDigits, int& direction);
+// Settles RX and TX of one channel onto a raster and sets its step classes.
+void SettleStepClasses(AppState& state, ChannelRecord& channel);
+
+// Channel frequencies in the image: unsigned 32-bit big-endian in 10 Hz units.
+void DigitsToImage(std::string_view digits, std::uint8_t* out4);
+std::string ImageToDigits(const std::uint8_t* in4);
+// Test frequencies in the image: eight BCD digits.
+void BcdDigitsToImage(std::string_view digits, std::uint8_t* out4);
+std::string ImageToBcdDigits(const std::uint8_t* in4);
+
+// Whether a text reads as a number the way the frequency rules understand numbers.
+bool IsNumericText(std::string_view text);
+
+}  // namespace mox

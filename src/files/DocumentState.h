@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+namespace mox {
+
+struct DocumentState {
+    std::string CurrentPath = "new.dat";
+    bool IsNew = true;  // set by New and by a read from the radio, cleared by a successful save
+};
+
+}  // namespace mox

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "image/ModelState.h"
+#include "image/RadioData.h"
+#include "link/TransferState.h"
+
+namespace mox {
+
+std::string ModelDisplayName(std::string_view modelCode);
+std::string ModelCodeOf(std::string_view displayName);
+// "" for a code outside the table.
+std::string BandName(int bandCode);
+// 0 for any text that is not exactly a band name.
+int BandCodeOf(std::string_view bandName);
+// The seventeen band codes in the order the band lists show them.
+const std::vector<int>& BandCodes();
+// The band list of a model: the seventeen names for both models, none for any other code.
+std::vector<std::string> BandNamesOfModel(std::string_view modelCode);
+int BandFamily(int bandCode);
+// Sets the band name and the limits taken from it.
+void SetBandLimits(ModelState& model, std::string_view bandName);
+
+bool IsModelCompatible(std::string_view programModel, std::string_view radioModel, TransferKind transfer,
+                       bool factoryTestMode);
+bool IsBandCompatible(int programBand, int radioBand, TransferKind transfer);
+bool IsSameBandFamily(int programBand, int radioBand);
+
+void SyncModelRecord(const ModelState& model, ModelRecord& record);
+void ApplyModelRecord(ModelState& model, const ModelRecord& record);
+
+}  // namespace mox

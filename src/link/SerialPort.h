@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace mox {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// How the port is opened: always 9600 baud, no parity, 8 data bits, raw bytes.
+struct PortSettings {
+    std::string DevicePath;  // resolved from the port number through the port map
+    int Handshaking = 0;     // 0 none, 1 XON/XOFF, 2 RTS/CTS, 3 both
+    int StopBits = 1;        // 1 or 2
+};
+
+// The serial port the link drives. Events come on the one user-interface thread.
+class SerialPort {
+public:
+    virtual ~SerialPort() = default;
+    virtual bool Open(const PortSettings& settings) = 0;
+    virtual void Close() = 0;
+    virtual bool IsOpen() const = 0;
+    virtual void Write(const Bytes& bytes) = 0;
+    // Drops all buffered input and all output not yet sent.
+    virtual void DiscardBuffers() = 0;
+    // BytesArrived fires once at least this many bytes are buffered.
+    virtual void SetReceiveThreshold(std::size_t count) = 0;
+    virtual Bytes ReadAll() = 0;
+    // Called when at least the threshold number of bytes is buffered.
+    std::function<void()> BytesArrived;
+    // Called when the port fails while open (an adapter unplugged); the port is closed by then.
+    std::function<void()> PortLost;
+};
+
+// Lists the serial devices that exist now (device paths); the port map numbers them.
+class PortEnumerator {
+public:
+    virtual ~PortEnumerator() = default;
+    virtual std::vector<std::string> ExistingDevices() const = 0;
+};
+
+}  // namespace mox
