@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/LanguageState.h"
+#include "app/ProgramStarter.h"
 #include "app/Prompter.h"
 #include "app/VersionRecords.h"
 #include "app/Views.h"
@@ -24,7 +25,7 @@
 namespace mox {
 
 struct AppState {
-    AppState() : Prompts(&m_silentPrompter), Redraw(&m_noViews) {}
+    AppState() : Prompts(&m_silentPrompter), Redraw(&m_noViews), Starter(&m_noStarter) {}
     AppState(const AppState&) = delete;
     AppState& operator=(const AppState&) = delete;
 
@@ -64,10 +65,12 @@ struct AppState {
 
     Prompter* Prompts;
     Views* Redraw;
+    ProgramStarter* Starter;
 
 private:
     SilentPrompter m_silentPrompter;
     NoViews m_noViews;
+    NoProgramStarter m_noStarter;
 };
 
 }  // namespace mox
