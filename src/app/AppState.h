@@ -31,6 +31,9 @@ struct AppState {
 
     // The folder of the executables and the delivered files; its parent is the root folder.
     std::filesystem::path ProgramFolder;
+    // The file name of this program's executable; another installed version is started by the same
+    // name in its own folder.
+    std::string ExecutableName = "moxcps";
     std::string ProgramTitle;
     bool VistaFlag = false;  // never set on this platform
 
