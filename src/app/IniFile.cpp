@@ -1,13 +1,14 @@
 #include "app/IniFile.h"
 
-#include <algorithm>
-#include <cctype>
 #include <fstream>
 #include <sstream>
+#include <system_error>
 
 namespace mox {
 
 namespace {
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 std::string_view Trim(std::string_view s) {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
@@ -18,27 +19,18 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
-std::string Lower(std::string_view s) {
-    std::string out(s);
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return out;
+// Editors on other systems often save text files with a byte-order mark; without removing it the
+// first section header would not be recognised.
+std::string_view WithoutBom(std::string_view text) {
+    if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom)
+        text.remove_prefix(kUtf8Bom.size());
+    return text;
 }
 
-bool ReadWholeFile(const std::filesystem::path& file, std::string& text) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return false;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    text = buffer.str();
-    return true;
-}
-
-std::vector<std::string> SplitLines(const std::string& text) {
+std::vector<std::string> SplitLines(std::string_view text) {
     std::vector<std::string> lines;
     std::string line;
-    std::istringstream in(text);
+    std::istringstream in{std::string(text)};
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
@@ -68,7 +60,51 @@ bool KeyValue(std::string_view line, std::string& key, std::string& value) {
     return !key.empty() && key.front() != ';';
 }
 
-// Cuts to at most `limit` bytes without splitting a UTF-8 character.
+// Replaces the key's line inside the first section of that name, or adds the key at the end of that
+// section, or adds the section at the end of the file.
+void SetEntry(std::vector<std::string>& lines, std::string_view section, std::string_view key,
+              std::string_view value) {
+    const std::string wantedSection = AsciiLower(section);
+    const std::string wantedKey = AsciiLower(key);
+    const std::string entry = std::string(key) + "=" + std::string(value);
+    std::ptrdiff_t sectionLine = -1;
+    std::ptrdiff_t lastKeyLine = -1;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        std::string name, k, v;
+        if (SectionName(lines[i], name)) {
+            if (sectionLine >= 0)
+                break;
+            if (AsciiLower(name) == wantedSection)
+                sectionLine = lastKeyLine = static_cast<std::ptrdiff_t>(i);
+        } else if (sectionLine >= 0 && KeyValue(lines[i], k, v)) {
+            if (AsciiLower(k) == wantedKey) {
+                lines[i] = entry;
+                return;
+            }
+            lastKeyLine = static_cast<std::ptrdiff_t>(i);
+        }
+    }
+    if (sectionLine >= 0) {
+        lines.insert(lines.begin() + lastKeyLine + 1, entry);
+        return;
+    }
+    if (!lines.empty() && !Trim(lines.back()).empty())
+        lines.emplace_back();
+    lines.push_back("[" + std::string(section) + "]");
+    lines.push_back(entry);
+}
+
+}  // namespace
+
+std::string AsciiLower(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return out;
+}
+
 std::string CutToBytes(std::string value, std::size_t limit) {
     if (value.size() <= limit)
         return value;
@@ -79,54 +115,70 @@ std::string CutToBytes(std::string value, std::size_t limit) {
     return value;
 }
 
-}  // namespace
+bool ReadFileBytes(const std::filesystem::path& file, std::string& bytes) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error))
+        return false;
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return false;
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    if (in.bad())
+        return false;
+    bytes = buffer.str();
+    return true;
+}
 
 IniContent ParseIni(std::string_view text) {
     IniContent content;
     std::string section;
     bool inSection = false;
-    for (const std::string& line : SplitLines(std::string(text))) {
+    for (const std::string& line : SplitLines(WithoutBom(text))) {
         std::string name, key, value;
         if (SectionName(line, name)) {
-            section = Lower(name);
-            inSection = true;
-            content.try_emplace(section);
+            // Only the first section of a name counts; a repeated one is skipped whole.
+            section = AsciiLower(name);
+            inSection = content.try_emplace(section).second;
         } else if (inSection && KeyValue(line, key, value)) {
-            content[section].try_emplace(Lower(key), value);
+            content[section].try_emplace(AsciiLower(key), value);
         }
     }
     return content;
 }
 
+std::string IniValue(const IniContent& content, std::string_view section, std::string_view key,
+                     std::string_view defaultValue, std::size_t bufferSize) {
+    std::string result(defaultValue);
+    const auto s = content.find(AsciiLower(section));
+    if (s != content.end()) {
+        const auto k = s->second.find(AsciiLower(key));
+        if (k != s->second.end())
+            result = k->second;
+    }
+    return CutToBytes(result, bufferSize == 0 ? 0 : bufferSize - 1);
+}
+
 std::string ReadIniString(const std::filesystem::path& file, std::string_view section, std::string_view key,
                           std::string_view defaultValue, std::size_t bufferSize) {
     std::string text;
-    std::string result(defaultValue);
-    if (ReadWholeFile(file, text)) {
-        const IniContent content = ParseIni(text);
-        const auto s = content.find(Lower(section));
-        if (s != content.end()) {
-            const auto k = s->second.find(Lower(key));
-            if (k != s->second.end())
-                result = k->second;
-        }
-    }
-    return CutToBytes(result, bufferSize == 0 ? 0 : bufferSize - 1);
+    const IniContent content = ReadFileBytes(file, text) ? ParseIni(text) : IniContent{};
+    return IniValue(content, section, key, defaultValue, bufferSize);
 }
 
 std::vector<std::pair<std::string, std::string>> ReadIniSection(const std::filesystem::path& file,
                                                                 std::string_view section) {
     std::vector<std::pair<std::string, std::string>> result;
     std::string text;
-    if (!ReadWholeFile(file, text))
+    if (!ReadFileBytes(file, text))
         return result;
-    const std::string wanted = Lower(section);
+    const std::string wanted = AsciiLower(section);
     bool inWanted = false;
     bool seen = false;
-    for (const std::string& line : SplitLines(text)) {
+    for (const std::string& line : SplitLines(WithoutBom(text))) {
         std::string name, key, value;
         if (SectionName(line, name)) {
-            inWanted = !seen && Lower(name) == wanted;
+            inWanted = !seen && AsciiLower(name) == wanted;
             seen = seen || inWanted;
         } else if (inWanted && KeyValue(line, key, value)) {
             result.emplace_back(key, value);
@@ -137,45 +189,25 @@ std::vector<std::pair<std::string, std::string>> ReadIniSection(const std::files
 
 bool WriteIniString(const std::filesystem::path& file, std::string_view section, std::string_view key,
                     std::string_view value) {
+    if (value.find_first_of("\r\n") != std::string_view::npos)
+        return false;
     std::string text;
-    ReadWholeFile(file, text);
-    std::vector<std::string> lines = SplitLines(text);
-    const std::string wantedSection = Lower(section);
-    const std::string wantedKey = Lower(key);
-    const std::string entry = std::string(key) + "=" + std::string(value);
-
-    int sectionLine = -1;
-    int lastKeyLine = -1;
-    for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
-        std::string name, k, v;
-        if (SectionName(lines[i], name)) {
-            if (sectionLine >= 0)
-                break;
-            if (Lower(name) == wantedSection)
-                sectionLine = lastKeyLine = i;
-        } else if (sectionLine >= 0 && KeyValue(lines[i], k, v)) {
-            if (Lower(k) == wantedKey) {
-                lines[i] = entry;
-                sectionLine = -2;
-                break;
-            }
-            lastKeyLine = i;
-        }
-    }
-    if (sectionLine >= 0) {
-        lines.insert(lines.begin() + lastKeyLine + 1, entry);
-    } else if (sectionLine == -1) {
-        if (!lines.empty() && !Trim(lines.back()).empty())
-            lines.emplace_back();
-        lines.push_back("[" + std::string(section) + "]");
-        lines.push_back(entry);
-    }
+    std::error_code error;
+    // A file that exists but cannot be read must not be replaced by one holding only this key.
+    if (std::filesystem::exists(file, error) && !ReadFileBytes(file, text))
+        return false;
+    const bool hadBom = WithoutBom(text).size() != text.size();
+    const std::string_view lineEnd = text.find("\r\n") != std::string::npos ? "\r\n" : "\n";
+    std::vector<std::string> lines = SplitLines(WithoutBom(text));
+    SetEntry(lines, section, key, value);
 
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     if (!out)
         return false;
+    if (hadBom)
+        out << kUtf8Bom;
     for (const std::string& line : lines)
-        out << line << "\n";
+        out << line << lineEnd;
     return static_cast<bool>(out.flush());
 }
 

@@ -19,7 +19,7 @@ std::string ReadIniString(const std::filesystem::path& file, std::string_view se
                           std::string_view defaultValue = {}, std::size_t bufferSize = 255);
 
 // Sets one key, creating the file and the section when they are missing. False when the file cannot
-// be written.
+// be read or written, or when the value holds a line break (it would split the entry).
 bool WriteIniString(const std::filesystem::path& file, std::string_view section, std::string_view key,
                     std::string_view value);
 
@@ -31,5 +31,18 @@ std::vector<std::pair<std::string, std::string>> ReadIniSection(const std::files
 // duplicate sections and keys wins, as the Windows reader does.
 using IniContent = std::map<std::string, std::map<std::string, std::string>>;
 IniContent ParseIni(std::string_view text);
+
+// One value of parsed content, looked up and cut as ReadIniString does.
+std::string IniValue(const IniContent& content, std::string_view section, std::string_view key,
+                     std::string_view defaultValue = {}, std::size_t bufferSize = 255);
+
+// The whole file as bytes; false when it cannot be opened or read.
+bool ReadFileBytes(const std::filesystem::path& file, std::string& bytes);
+
+// Cuts to at most `limit` bytes without splitting a UTF-8 character.
+std::string CutToBytes(std::string value, std::size_t limit);
+
+// Lower case of the ASCII letters only, whatever the locale, so that UTF-8 names stay intact.
+std::string AsciiLower(std::string_view text);
 
 }  // namespace mox

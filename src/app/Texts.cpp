@@ -1,19 +1,16 @@
 #include "app/Texts.h"
 
-#include <fstream>
-#include <sstream>
-#include <system_error>
-
 #include "app/IniFile.h"
+#include "app/NumberText.h"
 
 namespace mox {
 
-// The language file parsed once; parsed again when its size or modification time changes, so an
-// edited file takes effect at the next lookup.
+// The language file as last read and parsed. Every lookup reads the file again and parses it only
+// when its bytes differ, so a file rewritten while the program runs takes effect at once, even when
+// its size and modification time stayed the same.
 struct TextCache {
     std::filesystem::path File;
-    std::filesystem::file_time_type Modified{};
-    std::uintmax_t Size = 0;
+    std::string Bytes;
     IniContent Content;
 };
 
@@ -34,46 +31,43 @@ constexpr SectionRange kSections[] = {
     {29000, "CHBatch"}, {30000, "Others"},
 };
 
-const IniContent* LoadCached(const LanguageState& language, const std::filesystem::path& file) {
-    std::error_code error;
-    const auto modified = std::filesystem::last_write_time(file, error);
-    if (error)
-        return nullptr;
-    const auto size = std::filesystem::file_size(file, error);
-    if (error)
+struct ButtonCaption {
+    std::string_view Control;
+    int Number;
+};
+
+constexpr ButtonCaption kButtonCaptions[] = {
+    {"CommandOK", 9017},
+    {"CommandCancel", 9018},
+    {"CommandClose", 9023},
+    {"CommandHelp", 9025},
+};
+
+// The text buffer holds 255 bytes with the terminating NUL.
+constexpr std::size_t kTextBuffer = 255;
+
+const IniContent* CurrentContent(const LanguageState& language, const std::filesystem::path& file) {
+    std::string bytes;
+    if (!ReadFileBytes(file, bytes))
         return nullptr;
     auto& cache = language.Cache;
-    if (!cache || cache->File != file || cache->Modified != modified || cache->Size != size) {
-        std::ifstream in(file, std::ios::binary);
-        if (!in)
-            return nullptr;
-        std::ostringstream text;
-        text << in.rdbuf();
+    if (!cache || cache->File != file || cache->Bytes != bytes) {
         auto fresh = std::make_shared<TextCache>();
         fresh->File = file;
-        fresh->Modified = modified;
-        fresh->Size = size;
-        fresh->Content = ParseIni(text.str());
+        fresh->Content = ParseIni(bytes);
+        fresh->Bytes = std::move(bytes);
         cache = std::move(fresh);
     }
     return &cache->Content;
 }
 
-std::string Lower(std::string s) {
-    for (char& c : s)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
-// A value is at most 254 bytes, cut at a character boundary.
-std::string CutTo254(std::string value) {
-    if (value.size() <= 254)
-        return value;
-    std::size_t end = 254;
-    while (end > 0 && (static_cast<unsigned char>(value[end]) & 0xC0) == 0x80)
-        --end;
-    value.resize(end);
-    return value;
+// Cutting to the buffer can leave a blank at the end, which the lookup removes as well.
+std::string TrimBlanks(std::string text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    const std::size_t last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
 }
 
 }  // namespace
@@ -89,14 +83,19 @@ const char* LanguageSectionOf(int number) {
 
 std::string GetLanguageText(const AppState& state, int number) {
     const std::filesystem::path file = state.ProgramFolder / "language" / state.Language.FileName;
-    const IniContent* content = LoadCached(state.Language, file);
+    const IniContent* content = CurrentContent(state.Language, file);
     if (content == nullptr)
         return {};
-    const auto section = content->find(Lower(LanguageSectionOf(number)));
-    if (section == content->end())
-        return {};
-    const auto value = section->second.find(std::to_string(number));
-    return value == section->second.end() ? std::string() : CutTo254(value->second);
+    return TrimBlanks(
+        IniValue(*content, LanguageSectionOf(number), WholeNumberText(number), {}, kTextBuffer));
+}
+
+std::string CommandCaption(const AppState& state, std::string_view controlName) {
+    for (const ButtonCaption& button : kButtonCaptions) {
+        if (button.Control == controlName)
+            return GetLanguageText(state, button.Number);
+    }
+    return {};
 }
 
 MsgAnswer ShowMessage(AppState& state, int number, MsgButtons buttons, MsgIcon icon) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "app/AppState.h"
 #include "app/Prompter.h"
@@ -8,11 +9,15 @@
 namespace mox {
 
 // The text of a number in the current language: section by the number's range, key = the number in
-// decimal, value trimmed; empty for anything missing.
+// decimal, value trimmed and at most 254 bytes; empty for anything missing.
 std::string GetLanguageText(const AppState& state, int number);
 
 // The section that holds a text number ("Msg" for 9000..9999, ...).
 const char* LanguageSectionOf(int number);
+
+// The caption of a standard dialog button by its control name: CommandOK, CommandCancel, CommandClose
+// and CommandHelp; empty for any other name.
+std::string CommandCaption(const AppState& state, std::string_view controlName);
 
 // A message box whose text is the language text of `number`.
 MsgAnswer ShowMessage(AppState& state, int number, MsgButtons buttons = MsgButtons::Ok,

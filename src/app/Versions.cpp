@@ -1,0 +1,117 @@
+#include "app/Versions.h"
+
+#include <algorithm>
+
+#include "app/IniFile.h"
+#include "app/NumberText.h"
+#include "app/Texts.h"
+#include "image/FixedText.h"
+
+namespace mox {
+
+namespace {
+
+// Each value is read into a 512-byte buffer, so at most 511 bytes of it count.
+constexpr std::size_t kValueBuffer = 512;
+// The counts are 16-bit numbers; a larger one cannot name more entries.
+constexpr int kMaxCount = 32767;
+
+std::string RecordValue(const IniContent& content, std::string_view section, const std::string& key) {
+    return CutFixedText(IniValue(content, section, key, {}, kValueBuffer));
+}
+
+int RecordCount(const IniContent& content, const std::string& key) {
+    const int count = ParseWholeNumber(RecordValue(content, "Version", key)).value_or(0);
+    return std::clamp(count, 0, kMaxCount);
+}
+
+bool HasKey(const IniContent& content, std::string_view section, const std::string& key) {
+    const auto s = content.find(AsciiLower(section));
+    return s != content.end() && s->second.count(AsciiLower(key)) != 0;
+}
+
+// A pair is the first four characters (the program version) and the next four (the version it
+// handles); a shorter value gives shorter texts, which match no tag.
+std::pair<std::string, std::string> FirmPair(const std::string& value) {
+    return {value.substr(0, 4), value.size() > 4 ? value.substr(4, 4) : std::string()};
+}
+
+}  // namespace
+
+void LoadVersionRecords(AppState& state) {
+    SetFixedText(state.Data.FormatTag, kProgramVersion);
+    VersionRecords records;
+    std::string text;
+    const IniContent content =
+        ReadFileBytes(RootFolder(state) / "Version.ini", text) ? ParseIni(text) : IniContent{};
+    records.CurrentVersion = RecordValue(content, "Version", "CurrentVersion");
+    const int softCount = RecordCount(content, "SoftVersionCount");
+    for (int i = 0; i < softCount; ++i)
+        records.SoftVersions.push_back(RecordValue(content, "Soft", "Version" + WholeNumberText(i)));
+    const int firmCount = RecordCount(content, "FirmVersionCount");
+    for (int i = 0; i < firmCount; ++i) {
+        const std::string key = "Firm" + WholeNumberText(i);
+        if (HasKey(content, "Firm", key))
+            records.Firm.push_back(FirmPair(RecordValue(content, "Firm", key)));
+    }
+    state.Versions = std::move(records);
+}
+
+std::filesystem::path RootFolder(const AppState& state) {
+    std::filesystem::path program = state.ProgramFolder;
+    if (!program.has_filename())
+        program = program.parent_path();
+    return program.parent_path();
+}
+
+bool IsVersionTag(std::string_view text) {
+    const std::string tag = CutFixedText(text);
+    if (tag.size() != 4 || tag[0] != 'V')
+        return false;
+    return std::all_of(tag.begin() + 1, tag.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool IsHandledVersion(const AppState& state, std::string_view program, std::string_view other) {
+    for (const auto& [programVersion, handled] : state.Versions.Firm) {
+        if (programVersion == program && handled == other)
+            return true;
+    }
+    return false;
+}
+
+std::string ProgramForVersion(const AppState& state, std::string_view other) {
+    for (const auto& [programVersion, handled] : state.Versions.Firm) {
+        if (handled == other)
+            return programVersion;
+    }
+    return {};
+}
+
+std::string ShownVersion(std::string_view tag) {
+    const std::string_view head = tag.substr(0, 2);
+    const std::string_view tail = tag.size() > 2 ? tag.substr(tag.size() - 2) : tag;
+    return std::string(head) + "." + std::string(tail);
+}
+
+std::string VersionQuestion(const AppState& state, std::string_view program, std::string_view other,
+                            int kind) {
+    std::string text = GetLanguageText(state, 9062);
+    if (kind == 0 || kind == 1)
+        text += "\r\n" + GetLanguageText(state, kind == 0 ? 9060 : 9064) + " ";
+    text += ShownVersion(other) + "\r\n" + GetLanguageText(state, 9061) + " " + ShownVersion(program);
+    return text;
+}
+
+bool SwitchToVersion(AppState& state, std::string_view other) {
+    // Only a folder name of the version form is started: a path in Version.ini could otherwise start
+    // any program on the computer.
+    const std::string program = ProgramForVersion(state, other);
+    if (!IsVersionTag(program) ||
+        !state.Starter->StartAndExit(RootFolder(state) / program / state.ExecutableName)) {
+        ShowMessage(state, 9063, MsgButtons::Ok);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace mox
