@@ -37,6 +37,7 @@ struct SimConfig {
 
 constexpr int kSimMemorySize = 8192;
 constexpr int kSimImageSize = 2832;
+constexpr int kSimInfoSize = 496;
 constexpr int kSimModelBlockAddress = 2816;
 constexpr int kSimPasswordAddress = 2876;
 constexpr int kSimFactoryTestAddress = 8176;
@@ -60,6 +61,7 @@ public:
 
     // 8192 bytes: 0..2831 image, 2832..3327 info block, 8176..8191 factory test block.
     std::vector<std::uint8_t>& Memory() { return m_memory; }
+    const std::vector<std::uint8_t>& Memory() const { return m_memory; }
     const SimConfig& Config() const { return m_config; }
     SimConfig& Config() { return m_config; }
     const std::vector<std::string>& Transcript() const { return m_transcript; }
