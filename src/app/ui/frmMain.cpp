@@ -1,0 +1,259 @@
+#include "app/ui/frmMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QSettings>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "app/MainWindowTexts.h"
+#include "app/ui/BackgroundPicture.h"
+#include "app/ui/NavigationPane.h"
+#include "app/ui/Twips.h"
+#include "app/ui/UiText.h"
+#include "image/Models.h"
+
+namespace mox {
+
+namespace {
+
+// The width the navigation pane starts with, in twips.
+constexpr int kPaneWidthTwips = 2800;
+
+struct StoredPlace {
+    const char* Key;
+    int Default;  // twips
+};
+constexpr StoredPlace kPlace[] = {
+    {"MainLeft", 1000}, {"MainTop", 1000}, {"MainWidth", 12500}, {"MainHeight", 9500}};
+
+}  // namespace
+
+frmMain::frmMain(AppState& state, QWidget* parent) : QMainWindow(parent), m_state(state) {
+    setObjectName("frmMain");
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    auto* client = new QWidget(this);
+    Picture1 = new NavigationPane(client);
+    Picture1->setFixedWidth(TwipsToPixels(kPaneWidthTwips));
+    MdiArea = new QMdiArea(client);
+    MdiArea->setObjectName("MdiArea");
+    auto* layout = new QHBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(Picture1);
+    layout->addWidget(MdiArea, 1);
+    setCentralWidget(client);
+
+    BuildMenus();
+    BuildToolBar();
+    BuildStatusBar();
+    ConnectCommands();
+    connect(Picture1, &NavigationPane::NodeClicked, this, &frmMain::OnTreeNode);
+    connect(Picture1, &NavigationPane::CloseClicked, this, [this] {
+        Picture1->hide();
+        Entry("mnuTreeView")->setChecked(false);
+    });
+    connect(Picture1->CommandMove, &PaneSplitter::Dragged, this, &frmMain::OnPaneDragged);
+    connect(&m_clock, &QTimer::timeout, this, &frmMain::UpdateClock);
+    m_clock.start(1000);
+
+    Entry("mnuTestData")->setVisible(m_state.FactoryTestMode);
+    ShowCHInfo(false);
+    PlaceWindow();
+    SetCaptions();
+    LoadTree();
+    UpdateCommandAvailability();
+    UpdateClock();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::RegisterWindow(const QString& name, WindowFactory factory) {
+    m_windows.insert(name, std::move(factory));
+    UpdateCommandAvailability();
+}
+
+void frmMain::RegisterCommand(const QString& entryName, std::function<void()> handler) {
+    m_handlers.insert(entryName, std::move(handler));
+    UpdateCommandAvailability();
+}
+
+QWidget* frmMain::FindWindow(const QString& name) const {
+    for (QMdiSubWindow* sub : MdiArea->subWindowList()) {
+        if (sub->widget() != nullptr && sub->widget()->objectName() == name)
+            return sub->widget();
+    }
+    return nullptr;
+}
+
+QList<QWidget*> frmMain::ChildWindows() const {
+    QList<QWidget*> windows;
+    for (QMdiSubWindow* sub : MdiArea->subWindowList()) {
+        if (sub->widget() != nullptr)
+            windows.append(sub->widget());
+    }
+    return windows;
+}
+
+QWidget* frmMain::ShowOrFocusWindow(const QString& name) {
+    if (QWidget* open = FindWindow(name)) {
+        auto* sub = qobject_cast<QMdiSubWindow*>(open->parentWidget());
+        MdiArea->setActiveSubWindow(sub);
+        sub->raise();
+        open->setFocus();
+        return open;
+    }
+    const auto factory = m_windows.constFind(name);
+    if (factory == m_windows.constEnd())
+        return nullptr;
+    QWidget* window = (*factory)();
+    window->setObjectName(name);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    QMdiSubWindow* sub = MdiArea->addSubWindow(window);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    MdiArea->cascadeSubWindows();
+    MdiArea->setActiveSubWindow(sub);
+    return window;
+}
+
+void frmMain::CloseWindowByName(const QString& name) {
+    for (QMdiSubWindow* sub : MdiArea->subWindowList()) {
+        if (sub->widget() != nullptr && sub->widget()->objectName() == name)
+            sub->close();
+    }
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible() && window->objectName() == name)
+            window->close();
+    }
+}
+
+void frmMain::CloseCurAllWindows() {
+    MdiArea->closeAllSubWindows();
+    // Modeless windows outside the frame close too; a modal dialog or message box that is being
+    // answered stays, its caller is still waiting for it.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window == this || !window->isVisible() || window->isModal())
+            continue;
+        if (window->windowType() == Qt::Popup || window->windowType() == Qt::ToolTip)
+            continue;
+        window->close();
+    }
+}
+
+void frmMain::ShowMainTxt() {
+    setWindowTitle(QString::fromStdString(MainCaption(m_state)));
+    Picture1->SetTitle(QString::fromStdString(ModelDisplayName(m_state.Model.ModelCode)));
+}
+
+void frmMain::Change_Language() {
+    SetCaptions();
+    LoadTree();
+}
+
+void frmMain::LoadTree() {
+    Picture1->SetNodes(NavigationNodes(m_state));
+    Picture1->SetTitle(Picture1->Label1->text());
+    Entry("MnuDTMF")->setVisible(true);
+    UpdateCommandAvailability();
+}
+
+void frmMain::LoadBKPic() {
+    m_background = TileBackground(
+        LoadBackgroundPicture(m_state.ProgramFolder, m_state.Language.CurrentLanguage), size());
+    MdiArea->setBackground(m_background.isNull() ? palette().brush(QPalette::Dark) : QBrush(m_background));
+}
+
+void frmMain::ShowCHInfo(bool rShow) {
+    Menu("MnuCHEdit")->menuAction()->setVisible(rShow);
+    for (QAction* tool : m_channelEditTools)
+        tool->setVisible(rShow);
+}
+
+void frmMain::OpenChannelList() {
+    ShowOrFocusWindow("frmCommChInfo");
+}
+
+QAction* frmMain::Entry(const QString& name) const {
+    return m_entries.value(name);
+}
+
+QMenu* frmMain::Menu(const QString& name) const {
+    return m_menus.value(name);
+}
+
+QAction* frmMain::ToolButton(const QString& key) const {
+    return m_toolButtons.value(key);
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        TakeLanguageChange();
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    LoadBKPic();
+}
+
+void frmMain::UpdateClock() {
+    const QDateTime now = QDateTime::currentDateTime();
+    Panels[3]->setText(QLocale::system().toString(now.date(), QLocale::ShortFormat));
+    Panels[4]->setText(QLocale::system().toString(now.time(), QLocale::ShortFormat));
+}
+
+void frmMain::FillWindowMenu() {
+    QMenu* menu = Menu("mnuWindow");
+    const QList<QAction*> actions = menu->actions();
+    const qsizetype fixed = actions.indexOf(Entry("mnuWindowBar1")) + 1;
+    for (qsizetype i = fixed; i < actions.size(); ++i) {
+        menu->removeAction(actions[i]);
+        actions[i]->deleteLater();
+    }
+    int number = 1;
+    for (QMdiSubWindow* sub : MdiArea->subWindowList()) {
+        QAction* item = menu->addAction(QString("&%1 %2").arg(number++).arg(sub->windowTitle()));
+        item->setCheckable(true);
+        item->setChecked(sub == MdiArea->activeSubWindow());
+        connect(item, &QAction::triggered, this, [this, sub] { MdiArea->setActiveSubWindow(sub); });
+    }
+}
+
+void frmMain::OnPaneDragged(int offset) {
+    const auto width = DraggedPaneWidth(PixelsToTwips(Picture1->width()), PixelsToTwips(offset),
+                                        PixelsToTwips(centralWidget()->width()));
+    if (width)
+        Picture1->setFixedWidth(TwipsToPixels(*width));
+}
+
+void frmMain::PlaceWindow() {
+    QSettings store(QString::fromStdString(m_state.ProgramTitle));
+    store.beginGroup("Settings");
+    int values[4];
+    for (int i = 0; i < 4; ++i)
+        values[i] = TwipsToPixels(store.value(kPlace[i].Key, kPlace[i].Default).toInt());
+    move(values[0], values[1]);
+    resize(values[2], values[3]);
+}
+
+void frmMain::StoreWindowPlace() {
+    if (isMinimized())
+        return;
+    QSettings store(QString::fromStdString(m_state.ProgramTitle));
+    store.beginGroup("Settings");
+    const int values[4] = {x(), y(), width(), height()};
+    for (int i = 0; i < 4; ++i)
+        store.setValue(kPlace[i].Key, PixelsToTwips(values[i]));
+}
+
+}  // namespace mox

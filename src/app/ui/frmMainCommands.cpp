@@ -1,0 +1,141 @@
+// The main window's commands: which menu entry, tool bar button and tree node runs what.
+#include <QAction>
+#include <QMdiArea>
+#include <QMenu>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "app/ui/NavigationPane.h"
+#include "app/ui/frmAbout.h"
+#include "app/ui/frmMain.h"
+#include "link/ui/FrmPassWord.h"
+
+namespace mox {
+
+namespace {
+
+struct EditorEntry {
+    const char* Entry;
+    const char* Window;
+};
+
+// The modeless editors, each opened by ShowOrFocusWindow.
+constexpr EditorEntry kEditorEntries[] = {
+    {"mnuChannelInfo", "frmCommChInfo"},
+    {"mnuOptFeature", "FrmOptFeatures"},
+    {"MnuDTMF", "FrmDTMF"},
+    {"MnuKey", "FrmKey"},
+    {"MnuScan", "FrmScan"},
+    {"MnuAlert", "FrmAlert"},
+    {"mnuEmbeddedMsg", "FrmEmbMsg"},
+};
+
+struct NodeEntry {
+    const char* Key;
+    const char* Entry;
+};
+
+constexpr NodeEntry kNodeEntries[] = {
+    {"N1", "mnuChannelInfo"}, {"N2", "mnuOptFeature"},  {"N4", "MnuDTMF"},
+    {"N8", "MnuKey"},         {"N9", "MnuScan"},        {"N10", "MnuAlert"},
+    {"N11", "mnuTestData"},   {"N6", "mnuEmbeddedMsg"}, {"N7", "MnuLocalInfo"},
+};
+
+struct ToolEntry {
+    const char* Key;
+    const char* Entry;
+};
+
+constexpr ToolEntry kToolEntries[] = {
+    {"NewFile", "NewFile"},
+    {"OpenFile", "mnuFileOpen"},
+    {"SaveFile", "mnuFileSave"},
+    {"Print", "mnuFilePrint"},
+    {"ReadRadio", "mnuReadFromRadio"},
+    {"CommSet", "mnuComm"},
+    {"WriteRadio", "mnuWriteToRadio"},
+    {"BtnCHCut", "MnuCHCut"},
+    {"BtnCHCopy", "MnuCHCopy"},
+    {"BtnCHPaste", "MnuCHPaste"},
+    {"BtnCHInsert", "MnuCHInsert"},
+    {"BtnCHDelete", "MnuCHDelete"},
+    {"BtnCHMoveUp", "MnuCHMoveUp"},
+    {"BtnCHMoveDown", "MnuCHMoveDown"},
+    {"About", "mnuHelpAbout"},
+};
+
+const char* WindowOfEntry(const QString& entry) {
+    for (const EditorEntry& editor : kEditorEntries) {
+        if (entry == editor.Entry)
+            return editor.Window;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void frmMain::ConnectCommands() {
+    m_handlers.insert("mnuFilePrint", [] {});
+    m_handlers.insert("mnuFileExit", [this] { close(); });
+    m_handlers.insert("MnuProPassWord",
+                      [this] { FrmPassWord::Ask(m_state, m_state.ProgrammingPassword, this); });
+    m_handlers.insert("mnuHelpAbout", [this] {
+        frmAbout about(m_state, this);
+        about.exec();
+    });
+    m_handlers.insert("mnuTreeView", [this] { Picture1->setVisible(!Picture1->isVisible()); });
+    m_handlers.insert("mnuViewToolbar",
+                      [this] { tbToolBar->setVisible(Entry("mnuViewToolbar")->isChecked()); });
+    m_handlers.insert("mnuViewStatusBar",
+                      [this] { statusBar()->setVisible(Entry("mnuViewStatusBar")->isChecked()); });
+    m_handlers.insert("mnuWindowCascade", [this] { MdiArea->cascadeSubWindows(); });
+    m_handlers.insert("mnuWindowTileHorizontal", [this] { MdiArea->tileSubWindows(); });
+    m_handlers.insert("mnuWindowTileVertical", [this] { MdiArea->tileSubWindows(); });
+    m_handlers.insert("mnuWindowArrangeIcons", [this] { MdiArea->tileSubWindows(); });
+    m_handlers.insert("mnuCloseAll", [this] { CloseCurAllWindows(); });
+
+    for (const ToolEntry& tool : kToolEntries) {
+        connect(m_toolButtons[tool.Key], &QAction::triggered, this, [this, entry = QString(tool.Entry)] {
+            // A failing tool bar command leaves the tool bar usable.
+            try {
+                RunEntry(entry);
+            } catch (...) {
+            }
+        });
+    }
+}
+
+void frmMain::RunEntry(const QString& entryName) {
+    if (const auto handler = m_handlers.constFind(entryName); handler != m_handlers.constEnd()) {
+        (*handler)();
+        return;
+    }
+    if (const char* window = WindowOfEntry(entryName))
+        ShowOrFocusWindow(window);
+}
+
+void frmMain::OnTreeNode(const QString& key) {
+    for (const NodeEntry& node : kNodeEntries) {
+        if (key == node.Key)
+            RunEntry(node.Entry);
+    }
+}
+
+// A command is offered when something runs it; the others stay visible but disabled until the program
+// has their windows.
+void frmMain::UpdateCommandAvailability() {
+    auto offered = [this](const QString& entry) {
+        const char* window = WindowOfEntry(entry);
+        return m_handlers.contains(entry) || (window != nullptr && m_windows.contains(window));
+    };
+    for (auto it = m_entries.constBegin(); it != m_entries.constEnd(); ++it) {
+        if (!it.value()->isSeparator())
+            it.value()->setEnabled(offered(it.key()));
+    }
+    for (const ToolEntry& tool : kToolEntries)
+        m_toolButtons[tool.Key]->setEnabled(offered(tool.Entry));
+    for (const NodeEntry& node : kNodeEntries)
+        Picture1->SetNodeEnabled(node.Key, offered(node.Entry));
+}
+
+}  // namespace mox

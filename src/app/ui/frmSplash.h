@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+#include "app/AppState.h"
+
+class QLabel;
+
+namespace mox {
+
+// The start-up picture. After 2000 ms, or at a click on it, it hands over to the main window and
+// closes.
+class frmSplash : public QWidget {
+    Q_OBJECT
+public:
+    frmSplash(const AppState& state, std::function<void()> createMainWindow);
+
+    QLabel* Image1;
+    QTimer Timer1;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void Finish();
+
+    std::function<void()> m_createMainWindow;
+    bool m_finished = false;
+};
+
+}  // namespace mox

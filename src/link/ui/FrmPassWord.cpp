@@ -1,0 +1,59 @@
+#include "link/ui/FrmPassWord.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/ui/Twips.h"
+#include "app/ui/UiText.h"
+#include "link/PasswordText.h"
+
+namespace mox {
+
+FrmPassWord::FrmPassWord(const AppState& state, const std::string& password, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName("FrmPassWord");
+    setWindowTitle(UiText(state, 23100));
+    Label1 = new QLabel(UiText(state, 23101), this);
+    Label1->setObjectName("Label1");
+    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Text1 = new QLineEdit(QString::fromLatin1(password.c_str()), this);
+    Text1->setObjectName("Text1");
+    Text1->setEchoMode(QLineEdit::Password);
+    Text1->setMaxLength(4);
+    Text1->setContextMenuPolicy(Qt::NoContextMenu);
+    Label1->setBuddy(Text1);
+
+    CommandOK = new QPushButton(UiText(state, 9017), this);
+    CommandOK->setObjectName("CommandOK");
+    CommandOK->setDefault(true);
+    CommandCancel = new QPushButton(UiText(state, 9018), this);
+    CommandCancel->setObjectName("CommandCancel");
+    connect(CommandOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CommandCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* field = new QHBoxLayout;
+    field->setSpacing(TwipsToPixels(50));
+    field->addWidget(Label1);
+    field->addWidget(Text1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(CommandOK);
+    buttons->addWidget(CommandCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(field);
+    layout->addLayout(buttons);
+    setMinimumWidth(TwipsToPixels(4000));
+}
+
+bool FrmPassWord::Ask(const AppState& state, std::string& password, QWidget* parent) {
+    FrmPassWord dialog(state, password, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    password = PasswordFromTyped(dialog.Text1->text().toLatin1().toStdString());
+    return true;
+}
+
+}  // namespace mox
