@@ -1,0 +1,153 @@
+#include "link/FirstRunSearch.h"
+
+#include <algorithm>
+
+#include "app/NumberText.h"
+#include "app/Texts.h"
+#include "link/Packets.h"
+
+namespace mox {
+
+namespace {
+
+constexpr int kRefreshMs = 1000;
+// The radio answers "PROGRAM" well within 300 ms.
+constexpr int kLinkWaitMs = 300;
+constexpr int kEndDelayMs = 100;
+constexpr int kProgramRequests = 4;
+constexpr int kVistaPortCount = 255;
+
+}  // namespace
+
+FirstRunSearch::FirstRunSearch(AppState& state, SerialPort& port, TimerFactory& timers, PortMap& ports,
+                               FirstRunView& view)
+    : m_state(state), m_port(port), m_ports(ports), m_view(view) {
+    m_reCommTimer = timers.Create([this] { RefreshList(); });
+    m_linkWaitTimer = timers.Create([this] { OnLinkWait(); });
+    m_endTimer = timers.Create([this] { OnEnd(); });
+    m_port.BytesArrived = [this] { OnBytesArrived(); };
+    m_port.PortLost = [this] { OnPortLost(); };
+}
+
+FirstRunSearch::~FirstRunSearch() {
+    m_port.BytesArrived = nullptr;
+    m_port.PortLost = nullptr;
+}
+
+std::string FirstRunSearch::Instructions(const AppState& state) {
+    std::string text = GetLanguageText(state, 9054) + "\r\n\r\n";
+    for (int number = 9050; number <= 9053; ++number) {
+        text += GetLanguageText(state, number);
+        if (number != 9053)
+            text += "\r\n";
+    }
+    return text;
+}
+
+void FirstRunSearch::Load() {
+    RefreshList();
+}
+
+void FirstRunSearch::RefreshList() {
+    m_numbers.clear();
+    if (m_state.VistaFlag) {
+        for (int number = 1; number <= kVistaPortCount; ++number)
+            m_numbers.push_back(number);
+    } else {
+        m_numbers = m_ports.PortList();
+        m_reCommTimer->Start(kRefreshMs);
+    }
+    m_entries.clear();
+    for (int number : m_numbers)
+        m_entries.push_back("COM" + WholeNumberText(number));
+    m_selected = -1;
+    if (m_state.Link.PortNumber > 0) {
+        if (m_numbers.empty()) {
+            SelectEntry(-1);
+        } else {
+            const auto found = std::find(m_numbers.begin(), m_numbers.end(), m_state.Link.PortNumber);
+            SelectEntry(found == m_numbers.end() ? 0 : static_cast<int>(found - m_numbers.begin()));
+        }
+    }
+    m_view.ShowPortEntries(m_entries, m_selected);
+}
+
+void FirstRunSearch::SelectEntry(int index) {
+    if (index < 0 || index >= static_cast<int>(m_numbers.size())) {
+        m_selected = -1;
+        m_state.Link.PortNumber = 1;
+        return;
+    }
+    m_selected = index;
+    m_state.Link.PortNumber = m_numbers[static_cast<std::size_t>(index)];
+}
+
+void FirstRunSearch::OkClicked() {
+    LinkSettings& link = m_state.Link;
+    link.PortNumber = std::max(link.PortNumber, 1);
+    m_linkWaitTimer->Stop();
+    if (m_port.IsOpen())
+        m_port.Close();
+    PortSettings settings;
+    settings.DevicePath = m_ports.DevicePath(link.PortNumber);
+    settings.Handshaking = link.Handshaking;
+    settings.StopBits = link.StopBits;
+    if (settings.DevicePath.empty() || !m_port.Open(settings)) {
+        ShowText(m_state, "Cannot Open Communication Port.", MsgButtons::Ok, MsgIcon::Error);
+        return;
+    }
+    m_attempts = 0;
+    SendProgram();
+}
+
+void FirstRunSearch::SendProgram() {
+    m_port.DiscardBuffers();
+    m_port.SetReceiveThreshold(kProgramAckLength);
+    m_port.Write(ProgramRequest());
+    m_linkWaitTimer->Start(kLinkWaitMs);
+}
+
+void FirstRunSearch::OnLinkWait() {
+    if (++m_attempts < kProgramRequests) {
+        SendProgram();
+        return;
+    }
+    m_attempts = 0;
+    ShowText(m_state, "Communication Error!", MsgButtons::Ok);
+}
+
+void FirstRunSearch::OnBytesArrived() {
+    const Bytes buffered = m_port.ReadAll();
+    // A cable may deliver noise before the answer; only the last three bytes count.
+    if (buffered.size() < kProgramAckLength ||
+        !IsProgramAck(Bytes(buffered.end() - static_cast<std::ptrdiff_t>(kProgramAckLength), buffered.end())))
+        return;
+    m_linkWaitTimer->Stop();
+    m_state.Link.IsFirstRun = false;
+    m_endTimer->Start(kEndDelayMs);
+}
+
+void FirstRunSearch::OnEnd() {
+    Closed();
+    m_view.CloseWindow();
+}
+
+// An adapter pulled out while the radio is being called is reported like a radio that does not
+// answer; the user may pick another port.
+void FirstRunSearch::OnPortLost() {
+    if (!m_linkWaitTimer->IsActive())
+        return;
+    m_linkWaitTimer->Stop();
+    m_attempts = 0;
+    ShowText(m_state, "Communication Error!", MsgButtons::Ok);
+}
+
+void FirstRunSearch::Closed() {
+    m_reCommTimer->Stop();
+    m_linkWaitTimer->Stop();
+    m_endTimer->Stop();
+    if (m_port.IsOpen())
+        m_port.Close();
+}
+
+}  // namespace mox

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <memory>
+
+#include "app/AppState.h"
+#include "link/LinkChannel.h"
+#include "link/LinkViews.h"
+#include "link/PortMap.h"
+#include "link/SettingsSearch.h"
+#include "link/Timer.h"
+
+namespace mox {
+
+struct DataReply;
+
+// The read and write protocol: one engine per program, driven by the main window's commands, the
+// reply timer and the port's data arrival. The transfer kind, step and counters live in
+// AppState::Transfer.
+class TransferEngine {
+public:
+    TransferEngine(AppState& state, SerialPort& port, TimerFactory& timers, PortMap& ports, LinkShell& shell,
+                   ProgressView& progress);
+    ~TransferEngine();
+    TransferEngine(const TransferEngine&) = delete;
+    TransferEngine& operator=(const TransferEngine&) = delete;
+
+    // The read command (`mnuReadFromRadio`).
+    void ReadFromRadio();
+    // The write command (`mnuWriteToRadio`): the editors commit first, the write starts 100 ms later.
+    void WriteToRadio();
+    // The radio information read (`ReadRMGDataFromRadio`).
+    void ReadRMGDataFromRadio();
+    // A transfer runs or is about to start or finish; a second command would tear it apart.
+    bool IsBusy() const;
+
+private:
+    // Commands
+    bool PrepareTransfer(TransferKind kind);
+    bool OpenLinkPort(TransferKind kind);
+    void SetTransferParameters(TransferKind kind);
+    void StartWrite();
+    void StartTransfer();
+    bool EnsurePortOpen();
+    void FinishTransfer(bool success);
+    void OnReadDone();
+
+    // Replies
+    void OnReply(const Bytes& reply);
+    void OnIdentification(const Bytes& reply);
+    bool RefuseWriteByFeatures();
+    void CheckPassword(const DataReply& block);
+    void OnDataReply(const DataReply& reply);
+    void OnTestBlockReply(const DataReply& reply);
+    void StoreBlock(const DataReply& reply);
+
+    // Advancing
+    void AdvanceTransfer();
+    void AdvanceImageTransfer();
+    void AdvanceRadioInfoRead();
+    void AfterCompatibilityCheck();
+    void SendProgram();
+    void SendNextBlock();
+    void SendCurrentBlock();
+    void SendTestBlock();
+    void UpdateProgress();
+
+    // Time-outs and failures
+    void OnReplyTimeout();
+    void OnImageTimeout();
+    void OnRadioInfoTimeout();
+    void RetryBlock();
+    void OnPortLost();
+    void StartSearch();
+    void ContinueAfterSearch(SettingsSearch::Outcome outcome);
+    void AskFailureQuestion();
+    void AskRetryQuestion();
+    void RestartFromProgram();
+
+    AppState& m_state;
+    LinkShell& m_shell;
+    ProgressView& m_progress;
+    LinkChannel m_channel;
+    SettingsSearch m_search;
+    std::unique_ptr<OneShotTimer> m_readOkTimer;
+    std::unique_ptr<OneShotTimer> m_waitSaveDataTimer;
+};
+
+}  // namespace mox

@@ -1,0 +1,98 @@
+#include "support/SimRadioPort.h"
+
+#include <algorithm>
+
+namespace mox::test {
+
+void SimRadioPort::Attach(const std::string& devicePath, sim::SimRadio& radio) {
+    m_devices[devicePath] = Device{&radio, false};
+}
+
+void SimRadioPort::AddSilentDevice(const std::string& devicePath) {
+    m_devices[devicePath] = Device{};
+}
+
+void SimRadioPort::RefuseOpen(const std::string& devicePath) {
+    m_devices[devicePath].Refuses = true;
+}
+
+void SimRadioPort::Unplug(const std::string& devicePath) {
+    m_devices.erase(devicePath);
+    if (!m_open || m_settings.DevicePath != devicePath)
+        return;
+    Close();
+    if (PortLost)
+        PortLost();
+}
+
+bool SimRadioPort::Open(const PortSettings& settings) {
+    const auto device = m_devices.find(settings.DevicePath);
+    if (m_open || device == m_devices.end() || device->second.Refuses) {
+        OpenFailures.push_back(settings.DevicePath);
+        return false;
+    }
+    m_open = true;
+    ++m_session;
+    m_settings = settings;
+    m_input.clear();
+    m_threshold = 1;
+    Openings.push_back(settings);
+    return true;
+}
+
+void SimRadioPort::Close() {
+    m_open = false;
+    ++m_session;
+    m_input.clear();
+}
+
+std::int64_t SimRadioPort::WireTimeMs(std::size_t count) {
+    // 10 bits a byte at 9600 baud: 960 bytes a second.
+    return static_cast<std::int64_t>((count * 1000 + 959) / 960);
+}
+
+void SimRadioPort::Write(const Bytes& bytes) {
+    if (!m_open)
+        return;
+    Written.push_back(bytes);
+    const std::int64_t now = m_time.NowMilliseconds();
+    m_lineFreeAt = std::max(m_lineFreeAt, now) + WireTimeMs(bytes.size());
+    // What is written before the port closes still goes out, as the driver drains its buffer.
+    m_time.Schedule(m_lineFreeAt - now,
+                    [this, path = m_settings.DevicePath, settings = m_settings, session = m_session, bytes] {
+                        RadioHears(path, settings, session, bytes);
+                    });
+}
+
+void SimRadioPort::RadioHears(const std::string& devicePath, PortSettings settings, std::uint64_t session,
+                              const Bytes& bytes) {
+    const auto device = m_devices.find(devicePath);
+    if (device == m_devices.end() || device->second.Radio == nullptr)
+        return;
+    sim::SimRadio& radio = *device->second.Radio;
+    if (!radio.AcceptsSettings(settings.StopBits, settings.Handshaking))
+        return;
+    const Bytes reply = radio.Receive(bytes);
+    if (radio.Vanished()) {
+        Unplug(devicePath);
+        return;
+    }
+    if (!reply.empty())
+        m_time.Schedule(WireTimeMs(reply.size()), [this, session, reply] { Arrive(session, reply); });
+}
+
+void SimRadioPort::Arrive(std::uint64_t session, const Bytes& bytes) {
+    if (!m_open || session != m_session)
+        return;
+    m_input.insert(m_input.end(), bytes.begin(), bytes.end());
+    if (m_input.size() >= m_threshold && BytesArrived)
+        BytesArrived();
+}
+
+Bytes SimRadioPort::ReadAll() {
+    Bytes all;
+    all.swap(m_input);
+    return all;
+}
+
+}  // namespace mox::test

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstddef>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "SimRadio.h"
+#include "link/SerialPort.h"
+#include "support/VirtualTime.h"
+
+namespace mox::test {
+
+// A serial port whose devices are cables to simulated radios, in virtual time: a request reaches the
+// radio after its wire time at 9600 baud (10 bits a byte) and the reply arrives after its own. The
+// radio understands the bytes only when the port's stop bits and handshaking are the ones it needs;
+// otherwise it hears garbage and stays silent.
+class SimRadioPort : public SerialPort {
+public:
+    explicit SimRadioPort(VirtualTime& time) : m_time(time) {}
+
+    // A device with this radio at the other end of the cable.
+    void Attach(const std::string& devicePath, sim::SimRadio& radio);
+    // A device that opens but where nothing answers.
+    void AddSilentDevice(const std::string& devicePath);
+    // The device refuses to open (held by another program).
+    void RefuseOpen(const std::string& devicePath);
+    // The device disappears; when it is the open one the port fails now.
+    void Unplug(const std::string& devicePath);
+
+    bool Open(const PortSettings& settings) override;
+    void Close() override;
+    bool IsOpen() const override { return m_open; }
+    void Write(const Bytes& bytes) override;
+    void DiscardBuffers() override { m_input.clear(); }
+    void SetReceiveThreshold(std::size_t count) override { m_threshold = count; }
+    Bytes ReadAll() override;
+
+    // The milliseconds `count` bytes take on the line.
+    static std::int64_t WireTimeMs(std::size_t count);
+
+    std::vector<Bytes> Written;          // every write, in order
+    std::vector<PortSettings> Openings;  // every successful opening
+    std::vector<std::string> OpenFailures;
+    const PortSettings& Settings() const { return m_settings; }
+
+private:
+    struct Device {
+        sim::SimRadio* Radio = nullptr;
+        bool Refuses = false;
+    };
+
+    void RadioHears(const std::string& devicePath, PortSettings settings, std::uint64_t session,
+                    const Bytes& bytes);
+    void Arrive(std::uint64_t session, const Bytes& bytes);
+
+    VirtualTime& m_time;
+    std::map<std::string, Device> m_devices;
+    PortSettings m_settings;
+    bool m_open = false;
+    std::uint64_t m_session = 0;
+    std::int64_t m_lineFreeAt = 0;
+    std::size_t m_threshold = 1;
+    Bytes m_input;
+};
+
+}  // namespace mox::test
