@@ -1,0 +1,34 @@
+#include "app/FeatureFlagsFile.h"
+
+#include "app/RecordFile.h"
+
+namespace mox {
+
+namespace {
+
+std::filesystem::path FeatureFlagsPath(const AppState& state) {
+    return state.ProgramFolder / "Setting.ini";
+}
+
+}  // namespace
+
+void LoadRememberedFeatures(AppState& state) {
+    auto& flags = state.Features.Remembered;
+    flags = {};
+    const std::optional<std::string> record = ReadRecord(FeatureFlagsPath(state), flags.size());
+    if (!record)
+        return;
+    // A flag is 0 or 1; a damaged byte counts as set, as once set a flag stays set.
+    for (std::size_t i = 0; i < flags.size(); ++i)
+        flags[i] = (*record)[i] != 0 ? 1 : 0;
+}
+
+bool WriteRememberedFeatures(const AppState& state) {
+    const auto& flags = state.Features.Remembered;
+    std::string record;
+    for (const std::uint8_t flag : flags)
+        record.push_back(static_cast<char>(flag));
+    return WriteRecord(FeatureFlagsPath(state), record);
+}
+
+}  // namespace mox

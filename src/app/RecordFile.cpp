@@ -1,0 +1,35 @@
+#include "app/RecordFile.h"
+
+#include <fstream>
+#include <system_error>
+
+namespace mox {
+
+std::optional<std::string> ReadRecord(const std::filesystem::path& file, std::size_t size) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error))
+        return std::nullopt;
+    std::ifstream in(file, std::ios::binary);
+    std::string record(size, '\0');
+    if (!in.read(record.data(), static_cast<std::streamsize>(size)))
+        return std::nullopt;
+    return record;
+}
+
+bool WriteRecord(const std::filesystem::path& file, std::string_view record) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    if (!out)
+        return false;
+    out.write(record.data(), static_cast<std::streamsize>(record.size()));
+    return static_cast<bool>(out.flush());
+}
+
+bool CreateEmptyIfMissing(const std::filesystem::path& file) {
+    std::error_code error;
+    if (std::filesystem::exists(file, error))
+        return true;
+    std::ofstream out(file, std::ios::binary | std::ios::app);
+    return static_cast<bool>(out);
+}
+
+}  // namespace mox

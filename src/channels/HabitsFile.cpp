@@ -1,0 +1,46 @@
+#include "channels/HabitsFile.h"
+
+#include <array>
+
+#include "app/RecordFile.h"
+
+namespace mox {
+
+namespace {
+
+constexpr std::size_t kRecordSize = 10;
+
+std::filesystem::path HabitsPath(const AppState& state) {
+    return state.ProgramFolder / "Habit.ini";
+}
+
+std::array<bool*, 5> HabitFields(Habits& habits) {
+    return {&habits.PasteNoPrompt, &habits.PasteInserts, &habits.DeleteNoPrompt, &habits.DeleteRemoves,
+            &habits.ShowTxAsShift};
+}
+
+}  // namespace
+
+void LoadHabits(AppState& state) {
+    state.Habit = Habits{};
+    const std::filesystem::path file = HabitsPath(state);
+    CreateEmptyIfMissing(file);
+    const std::optional<std::string> record = ReadRecord(file, kRecordSize);
+    if (!record)
+        return;
+    const auto fields = HabitFields(state.Habit);
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        *fields[i] = (*record)[2 * i] != 0 || (*record)[2 * i + 1] != 0;
+}
+
+bool WriteHabits(const AppState& state) {
+    Habits habits = state.Habit;
+    std::string record;
+    for (const bool* field : HabitFields(habits)) {
+        const char word = *field ? '\xFF' : '\0';
+        record.append(2, word);
+    }
+    return WriteRecord(HabitsPath(state), record);
+}
+
+}  // namespace mox

@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include "app/IniFile.h"
+#include "app/LanguageChoice.h"
+#include "app/SetupFile.h"
+#include "support/TempFolder.h"
+
+namespace mox {
+namespace {
+
+using test::TempFolder;
+
+TEST(LanguageOfLocale, OnlyChineseChinaGivesChinese) {
+    EXPECT_EQ(LanguageOfLocale("zh_CN"), kChinese);
+    EXPECT_EQ(LanguageOfLocale("zh_CN.UTF-8"), kChinese);
+    EXPECT_EQ(LanguageOfLocale("zh-CN"), kChinese);
+    EXPECT_EQ(LanguageOfLocale("zh_TW"), kEnglish);
+    EXPECT_EQ(LanguageOfLocale("zh_CNX"), kEnglish);
+    EXPECT_EQ(LanguageOfLocale("en_US"), kEnglish);
+    EXPECT_EQ(LanguageOfLocale("C"), kEnglish);
+    EXPECT_EQ(LanguageOfLocale(""), kEnglish);
+}
+
+class LanguageDialogTest : public ::testing::Test {
+protected:
+    LanguageDialogTest() { state.ProgramFolder = folder.ProgramFolder(); }
+    std::string StoredLanguage() const {
+        return ReadIniString(SetupFilePath(state), "language", "CurrentLanguage", "none");
+    }
+
+    TempFolder folder;
+    AppState state;
+};
+
+TEST_F(LanguageDialogTest, SameLanguageIsWrittenButNotTakenOver) {
+    EXPECT_TRUE(ApplyLanguageChoice(state, 0));
+    EXPECT_EQ(StoredLanguage(), "1");
+    EXPECT_FALSE(LanguageChangePending(state));
+    EXPECT_FALSE(TakeLanguageChange(state));
+}
+
+TEST_F(LanguageDialogTest, OtherLanguageIsTakenOverOnceByTheMainWindow) {
+    EXPECT_TRUE(ApplyLanguageChoice(state, 1));
+    EXPECT_EQ(StoredLanguage(), "2");
+    EXPECT_EQ(state.Language.CurrentLanguage, kChinese);
+    EXPECT_EQ(state.Language.PreviousLanguage, kEnglish);
+    EXPECT_EQ(state.Language.FileName, "chinese.ini");
+    EXPECT_TRUE(LanguageChangePending(state));
+    EXPECT_TRUE(TakeLanguageChange(state));
+    EXPECT_EQ(state.Language.PreviousLanguage, kChinese);
+    EXPECT_FALSE(TakeLanguageChange(state));
+}
+
+TEST_F(LanguageDialogTest, NoSelectionChangesNothing) {
+    EXPECT_FALSE(ApplyLanguageChoice(state, -1));
+    EXPECT_FALSE(ApplyLanguageChoice(state, 2));
+    EXPECT_EQ(state.Language.CurrentLanguage, kEnglish);
+    EXPECT_EQ(StoredLanguage(), "none");
+}
+
+TEST_F(LanguageDialogTest, UnwritableSettingsKeepTheNewLanguageInForce) {
+    std::filesystem::create_directory(SetupFilePath(state));
+    EXPECT_TRUE(ApplyLanguageChoice(state, 1));
+    EXPECT_EQ(state.Language.FileName, "chinese.ini");
+}
+
+}  // namespace
+}  // namespace mox

@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include "channels/BatchFunFile.h"
+#include "support/TempFolder.h"
+
+namespace mox {
+namespace {
+
+using test::TempFolder;
+
+class BatchFunFileTest : public ::testing::Test {
+protected:
+    BatchFunFileTest() { state.ProgramFolder = folder.ProgramFolder(); }
+    std::filesystem::path File() const { return folder.ProgramFolder() / "BatchFun.ini"; }
+
+    TempFolder folder;
+    AppState state;
+};
+
+TEST_F(BatchFunFileTest, MissingFileSelectsEveryItemAndIsWritten) {
+    LoadBatchItemSelection(state);
+    for (const std::uint8_t item : state.BatchItems)
+        EXPECT_EQ(item, 1);
+    EXPECT_EQ(TempFolder::ReadFile(File()), std::string(20, '\x01'));
+}
+
+TEST_F(BatchFunFileTest, AnyNonZeroByteSelectsItsItem) {
+    std::string record(20, '\0');
+    record[0] = '\x01';
+    record[4] = '\xFF';
+    record[19] = '\x02';
+    TempFolder::WriteFile(File(), record);
+    LoadBatchItemSelection(state);
+    BatchItemSelection expected{};
+    expected[0] = expected[4] = expected[19] = 1;
+    EXPECT_EQ(state.BatchItems, expected);
+}
+
+TEST_F(BatchFunFileTest, UnreadableFileLeavesTheSelectionAsItWas) {
+    TempFolder::WriteFile(File(), std::string(5, '\x01'));
+    state.BatchItems.fill(0);
+    state.BatchItems[7] = 1;
+    LoadBatchItemSelection(state);
+    BatchItemSelection expected{};
+    expected[7] = 1;
+    EXPECT_EQ(state.BatchItems, expected);
+    EXPECT_EQ(TempFolder::ReadFile(File()), std::string(5, '\x01'));
+}
+
+TEST_F(BatchFunFileTest, SelectionIsWrittenWhole) {
+    state.BatchItems.fill(0);
+    state.BatchItems[2] = 1;
+    ASSERT_TRUE(WriteBatchItemSelection(state));
+    std::string expected(20, '\0');
+    expected[2] = '\x01';
+    EXPECT_EQ(TempFolder::ReadFile(File()), expected);
+}
+
+}  // namespace
+}  // namespace mox
