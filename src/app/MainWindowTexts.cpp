@@ -24,8 +24,4 @@ std::string StatusPortText(const AppState& state) {
     return GetLanguageText(state, 12008) + std::to_string(state.Link.PortNumber);
 }
 
-std::string DataFileFilter(const AppState& state) {
-    return GetLanguageText(state, 9001) + " (*.dat)";
-}
-
 }  // namespace mox

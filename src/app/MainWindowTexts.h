@@ -20,7 +20,4 @@ std::string StatusModelText(const AppState& state);
 // Status bar panel 3: text 12008 followed by the port number.
 std::string StatusPortText(const AppState& state);
 
-// The name of the data file type for the open and save dialogs: text 9001 and " (*.dat)".
-std::string DataFileFilter(const AppState& state);
-
 }  // namespace mox

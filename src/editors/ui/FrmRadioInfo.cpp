@@ -1,0 +1,138 @@
+#include "editors/ui/FrmRadioInfo.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStringDecoder>
+#include <QVBoxLayout>
+
+#include "app/ui/Twips.h"
+#include "app/ui/UiText.h"
+#include "image/FixedText.h"
+#include "image/Models.h"
+
+namespace mox {
+
+namespace {
+
+// The radio keeps its texts in the Chinese ANSI code page, which GB18030 covers with ASCII.
+QString InfoText(const std::string& raw) {
+    QStringDecoder decode("GB18030");
+    const QByteArray bytes = QByteArray::fromStdString(CutFixedText(raw));
+    return decode.isValid() ? decode.decode(bytes) : QString::fromLatin1(bytes);
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+QLineEdit* MakeBox(QWidget* parent, int index, int maxLength) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString("Text1_%1").arg(index));
+    box->setMaxLength(maxLength);
+    box->setReadOnly(true);
+    box->setContextMenuPolicy(Qt::NoContextMenu);
+    return box;
+}
+
+QFormLayout* MakeForm() {
+    auto* form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    form->setHorizontalSpacing(TwipsToPixels(50));
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    return form;
+}
+
+}  // namespace
+
+FrmRadioInfo::FrmRadioInfo(const AppState& state, QWidget* parent) : QWidget(parent) {
+    setObjectName("FrmRadioInfo");
+    setWindowTitle(UiText(state, 21000));
+    for (int i = 0; i < 14; ++i)
+        Label1[i] = MakeLabel(this, QString("Label1_%1").arg(i), QString());
+    constexpr int kLabelTexts[14] = {21005, 21006, 21007, 21008, 21009, 21011, 21010,
+                                     21012, 21003, 21004, 21013, 21014, 21015, 21016};
+    for (int i = 0; i < 14; ++i)
+        Label1[i]->setText(UiText(state, kLabelTexts[i]));
+    Label2 = MakeLabel(this, "Label2", UiText(state, 21002));
+    for (int i = 0; i < 12; ++i) {
+        if (i != 4)
+            Text1[i] = MakeBox(this, i, i == 0 ? 4 : 16);
+    }
+    RepairReason = new QPlainTextEdit(this);
+    RepairReason->setObjectName("Text1_4");
+    RepairReason->setReadOnly(true);
+    RepairReason->setContextMenuPolicy(Qt::NoContextMenu);
+    RepairReason->setFixedHeight(TwipsToPixels(900));
+    for (int i = 0; i < 2; ++i) {
+        Combo1[i] = new QComboBox(this);
+        Combo1[i]->setObjectName(QString("Combo1_%1").arg(i));
+    }
+    for (int code : BandCodes())
+        Combo1[1]->addItem(QString::fromStdString(BandName(code)));
+
+    auto* production = MakeForm();
+    production->addRow(Label1[0], Combo1[0]);
+    production->addRow(Label1[1], Combo1[1]);
+    production->addRow(Label1[2], Text1[1]);
+    production->addRow(Label1[3], Text1[2]);
+    production->addRow(Label1[4], Text1[3]);
+    production->addRow(Label1[6], Text1[5]);
+    production->addRow(Label1[5], new QWidget(this));
+    production->addRow(Label1[7], RepairReason);
+
+    Frame1 = new QGroupBox(UiText(state, 21001), this);
+    Frame1->setObjectName("Frame1");
+    auto* dealer = MakeForm();
+    dealer->addRow(Label2, Text1[0]);
+    dealer->addRow(Label1[8], Text1[6]);
+    dealer->addRow(Label1[9], Text1[7]);
+    dealer->addRow(Label1[10], Text1[8]);
+    dealer->addRow(Label1[11], Text1[9]);
+    dealer->addRow(Label1[12], Text1[10]);
+    dealer->addRow(Label1[13], Text1[11]);
+    Frame1->setLayout(dealer);
+
+    CommandClose = new QPushButton(UiText(state, 9023), this);
+    CommandClose->setObjectName("CommandClose");
+    CommandHelp = new QPushButton(UiText(state, 9025), this);
+    CommandHelp->setObjectName("CommandHelp");
+    CommandHelp->hide();
+    connect(CommandClose, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(production, 1);
+    columns->addWidget(Frame1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(CommandHelp);
+    buttons->addWidget(CommandClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addLayout(buttons);
+    ShowInfo(state.Info);
+}
+
+void FrmRadioInfo::ShowInfo(const RadioInfo& info) {
+    Combo1[0]->addItem(InfoText(info.InfoModel));
+    Combo1[1]->setCurrentText(QString::fromStdString(BandName(info.InfoBandCode)));
+    const std::string* fields[12] = {
+        &info.SalesArea,  &info.SerialNumber, &info.FactoryDate, &info.RepairDate,
+        nullptr,          &info.VersionInfo,  &info.BatchNumber, &info.CustomerCode,
+        &info.DealerCode, &info.StockInDate,  &info.SaleDate,    &info.Handler};
+    for (int i = 0; i < 12; ++i) {
+        if (fields[i] != nullptr)
+            Text1[i]->setText(InfoText(*fields[i]));
+    }
+    RepairReason->setPlainText(InfoText(info.RepairReason));
+}
+
+}  // namespace mox
