@@ -6,6 +6,12 @@ set(required
     "V200/moxcps-cli"
     "V200/language/english.ini"
     "V200/language/chinese.ini")
+# The pictures drawn by tools/moxart (art.cmake).
+list(APPEND required "V200/StartE.jpg" "V200/StartC.jpg" "V200/PIC/BK_1.jpg" "V200/PIC/BK_2.jpg")
+foreach(key NewFile OpenFile SaveFile Print ReadRadio CommSet WriteRadio BtnCHCut BtnCHCopy BtnCHPaste
+            BtnCHInsert BtnCHDelete BtnCHMoveUp BtnCHMoveDown About Tree1 Tree2 PaneClose App)
+    list(APPEND required "V200/PIC/icons/${key}.png")
+endforeach()
 foreach(f IN LISTS required)
     if(NOT EXISTS "${STAGE}/${f}")
         message(FATAL_ERROR "The staged tree lacks ${f}")
