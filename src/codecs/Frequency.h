@@ -31,14 +31,21 @@ std::string ComputeShift(AppState& state, std::string_view rxDigits, std::string
 // Settles RX and TX of one channel onto a raster and sets its step classes.
 void SettleStepClasses(AppState& state, ChannelRecord& channel);
 
-// Channel frequencies in the image: unsigned 32-bit big-endian in 10 Hz units.
+// Channel frequencies in the image: unsigned 32-bit big-endian in 10 Hz units. Short digits are
+// padded on the right as their display reads them; digits that are no frequency give FF FF FF FF.
 void DigitsToImage(std::string_view digits, std::uint8_t* out4);
+// Eight digits with leading zeros; "FFFFFFFF" for a number that eight digits cannot hold.
 std::string ImageToDigits(const std::uint8_t* in4);
-// Test frequencies in the image: eight BCD digits.
+// Test frequencies in the image: eight BCD digits; a field that is not hexadecimal gives FF FF FF FF.
 void BcdDigitsToImage(std::string_view digits, std::uint8_t* out4);
 std::string ImageToBcdDigits(const std::uint8_t* in4);
 
-// Whether a text reads as a number the way the frequency rules understand numbers.
+// Seven shift digits ("0500000" for 5 MHz) of a magnitude in 10 Hz units. Only two MHz digits fit, so
+// a magnitude of 100 MHz or more is held at 99.99999 MHz rather than losing its leading digit.
+std::string UnitsToShiftDigits(std::int64_t units);
+
+// Whether a text reads as a number the way the frequency rules understand numbers: optional blanks
+// around an optional sign, digits with at most one ".", an optional exponent (see ParseUnits).
 bool IsNumericText(std::string_view text);
 
 }  // namespace mox

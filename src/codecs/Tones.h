@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace mox {
 
@@ -11,6 +12,8 @@ constexpr int kToneCount = 283;  // 0 none, 1..50 CTCSS, 51..166 DCS normal, 167
 
 // The list text of a tone code; `noneText` for 0 and for any code outside the list.
 std::string ToneText(int code, const std::string& noneText);
+// The 283 entries of every tone selector, in code order; entry 0 is `noneText`.
+std::vector<std::string> ToneListTexts(const std::string& noneText);
 // Slot byte and high flag of a tone code.
 std::pair<std::uint8_t, bool> ToneToSlot(int code);
 int SlotToTone(std::uint8_t byte, bool flag);
