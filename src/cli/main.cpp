@@ -1,13 +1,52 @@
-#include <cstring>
+// moxcps-cli: reads, writes and shows MOX-5HK radio data from scripts, on the same core, program
+// folder and settings files as the desktop program.
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <filesystem>
 #include <iostream>
 
-int main(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0) {
-            std::cout << "moxcps-cli - scripting tool for the MOX-5HK radios.\n"
-                         "This build only starts and exits; its commands are still to come.\n";
-            return 0;
-        }
+#include "cli/CliArgs.h"
+#include "cli/CliCommands.h"
+#include "cli/CliSession.h"
+#include "cli/TerminalPrompter.h"
+
+namespace {
+
+int Run(const mox::cli::CliCommand& command) {
+    using namespace mox::cli;
+    const std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
+    TerminalPrompter prompter(command.Yes, isatty(STDIN_FILENO) != 0, std::cin, std::cerr);
+    CliSession session(programFolder, prompter, std::cerr, isatty(STDERR_FILENO) != 0);
+    switch (command.Kind) {
+        case CliCommandKind::Read:
+            return ReadCommand(session, command, std::cerr);
+        case CliCommandKind::Write:
+            return WriteCommand(session, command, std::cerr);
+        case CliCommandKind::Info:
+            return InfoCommand(session, command, std::cout, std::cerr);
+        case CliCommandKind::New:
+            return NewCommand(session, command, std::cerr);
+        case CliCommandKind::Show:
+            return ShowCommand(session, command, std::cout);
+        case CliCommandKind::Ports:
+            return PortsCommand(session, std::cout);
+        case CliCommandKind::Help:
+            break;
     }
+    std::cout << CliUsage();
     return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const mox::cli::CliParseResult parsed =
+        mox::cli::ParseCliArgs(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.Error.empty()) {
+        std::cerr << "moxcps-cli: " << parsed.Error << '\n' << mox::cli::CliUsage();
+        return 2;
+    }
+    return Run(parsed.Command);
 }

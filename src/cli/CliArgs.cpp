@@ -1,0 +1,120 @@
+#include "cli/CliArgs.h"
+
+#include <charconv>
+#include <map>
+#include <set>
+
+namespace mox::cli {
+namespace {
+
+struct CommandShape {
+    CliCommandKind Kind;
+    std::set<std::string> Options;  // allowed options, those with a value end in "="
+    bool NeedsFile;
+};
+
+const std::map<std::string, CommandShape>& Commands() {
+    static const std::map<std::string, CommandShape> commands = {
+        {"read", {CliCommandKind::Read, {"--port=", "--password=", "--yes"}, true}},
+        {"write", {CliCommandKind::Write, {"--port=", "--password=", "--yes"}, true}},
+        {"info", {CliCommandKind::Info, {"--port=", "--json"}, false}},
+        {"new", {CliCommandKind::New, {"--model=", "--band="}, true}},
+        {"show", {CliCommandKind::Show, {"--json"}, true}},
+        {"ports", {CliCommandKind::Ports, {}, false}},
+    };
+    return commands;
+}
+
+bool ParseBand(const std::string& text, int& band) {
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), band);
+    return error == std::errc() && end == text.data() + text.size() && band >= 0 && band <= 255;
+}
+
+std::string SetOption(CliCommand& command, const std::string& name, const std::string& value) {
+    if (name == "--port")
+        command.Port = value;
+    else if (name == "--password") {
+        if (value.size() > 4)
+            return "a password has at most 4 characters";
+        command.Password = value;
+        command.PasswordGiven = true;
+    } else if (name == "--model")
+        command.ModelCode = value;
+    else if (name == "--band" && !ParseBand(value, command.BandCode))
+        return "bad band number: " + value;
+    return {};
+}
+
+void SetFlag(CliCommand& command, const std::string& name) {
+    if (name == "--yes")
+        command.Yes = true;
+    else if (name == "--json")
+        command.Json = true;
+}
+
+}  // namespace
+
+CliParseResult ParseCliArgs(const std::vector<std::string>& args) {
+    CliParseResult result;
+    CliCommand& command = result.Command;
+    for (const std::string& arg : args) {
+        if (arg == "--help" || arg == "-h")
+            return result;
+    }
+    if (args.empty()) {
+        result.Error = "no command given";
+        return result;
+    }
+    auto shape = Commands().find(args[0]);
+    if (shape == Commands().end()) {
+        result.Error = "unknown command " + args[0];
+        return result;
+    }
+    command.Kind = shape->second.Kind;
+    std::vector<std::string> files;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
+            files.push_back(arg);
+            continue;
+        }
+        const auto& allowed = shape->second.Options;
+        if (allowed.count(arg) != 0) {
+            SetFlag(command, arg);
+            continue;
+        }
+        if (allowed.count(arg + "=") == 0) {
+            result.Error = "unknown option " + arg + " for " + args[0];
+            return result;
+        }
+        if (i + 1 >= args.size()) {
+            result.Error = arg + " needs a value";
+            return result;
+        }
+        result.Error = SetOption(command, arg, args[++i]);
+        if (!result.Error.empty())
+            return result;
+    }
+    if (files.size() != (shape->second.NeedsFile ? 1u : 0u)) {
+        result.Error =
+            shape->second.NeedsFile ? args[0] + " needs exactly one file" : "unexpected " + files[0];
+        return result;
+    }
+    if (!files.empty())
+        command.File = files[0];
+    return result;
+}
+
+std::string CliUsage() {
+    return "usage: moxcps-cli read [--port P] [--password PW] [--yes] OUT.dat\n"
+           "       moxcps-cli write [--port P] [--password PW] [--yes] IN.dat\n"
+           "       moxcps-cli info [--port P] [--json]\n"
+           "       moxcps-cli new [--model CODE] [--band N] OUT.dat\n"
+           "       moxcps-cli show [--json] FILE.dat\n"
+           "       moxcps-cli ports\n"
+           "P is a port number (as `ports` lists them) or a device path. --yes answers the questions\n"
+           "before a transfer with OK or Yes; without it they are asked on a terminal and refused\n"
+           "otherwise. Exit status: 0 success, 1 failed or cancelled, 2 usage error.\n";
+}
+
+}  // namespace mox::cli

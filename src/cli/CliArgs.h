@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace mox::cli {
+
+enum class CliCommandKind { Help, Read, Write, Info, New, Show, Ports };
+
+// One command line of moxcps-cli.
+struct CliCommand {
+    CliCommandKind Kind = CliCommandKind::Help;
+    std::string Port;      // a port number of the port map or a device path; empty: the link settings'
+    std::string Password;  // the programming password, when given
+    bool PasswordGiven = false;
+    bool Yes = false;
+    bool Json = false;
+    std::string ModelCode = "RB516";
+    int BandCode = 0;
+    std::string File;
+};
+
+struct CliParseResult {
+    CliCommand Command;
+    std::string Error;  // empty when the command line is good
+};
+
+CliParseResult ParseCliArgs(const std::vector<std::string>& args);
+std::string CliUsage();
+
+}  // namespace mox::cli

@@ -1,0 +1,107 @@
+#include "cli/CliSession.h"
+
+#include <QEventLoop>
+#include <QTimer>
+#include <charconv>
+#include <ostream>
+
+#include "app/FeatureFlagsFile.h"
+#include "app/LanguageChoice.h"
+#include "app/SetupFile.h"
+#include "app/Texts.h"
+#include "app/Versions.h"
+#include "editors/Today.h"
+#include "factory/FactoryMarker.h"
+#include "files/NewRadioData.h"
+#include "image/Models.h"
+
+namespace mox::cli {
+namespace {
+
+// How often the tool looks whether the transfer has ended; the transfer itself runs on its events.
+constexpr int kIdleCheckMs = 5;
+
+std::optional<int> PortNumberText(const std::string& text) {
+    int number = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return number;
+}
+
+// The port map lives in mysetup.ini, which is found from the program folder.
+std::filesystem::path SetupFileOf(AppState& state, const std::filesystem::path& programFolder) {
+    state.ProgramFolder = programFolder;
+    return SetupFilePath(state);
+}
+
+// English unless the shared settings say Chinese: a tool for scripts does not follow the locale.
+void ChooseLanguage(AppState& state) {
+    const int language = ReadStoredLanguage(state) == kChinese ? kChinese : kEnglish;
+    SetCurrentLanguage(state.Language, language);
+    state.Language.PreviousLanguage = language;
+}
+
+}  // namespace
+
+void CliLinkShell::ShowPortStatus(const std::string& text) {
+    m_out << text << '\n';
+}
+
+CliSession::CliSession(const std::filesystem::path& programFolder, TerminalPrompter& prompter,
+                       std::ostream& err, bool drawProgress)
+    : m_prompter(prompter),
+      m_err(err),
+      m_ports(SetupFileOf(m_state, programFolder), m_enumerator),
+      m_shell(err),
+      m_progress(err, drawProgress) {
+    m_state.Prompts = &prompter;
+    LoadVersionRecords(m_state);
+    ChooseLanguage(m_state);
+    m_state.Model.ModelCode = "RB516";
+    SetBandLimits(m_state.Model, "400 - 480 MHz");
+    ReadLinkSetup(m_state);
+    CheckFactoryTestMode(m_state);
+    LoadRememberedFeatures(m_state);
+    NewRadioData(m_state, false, TodayFromSystemClock());
+    m_state.ProgramTitle = GetLanguageText(m_state, 12000);
+}
+
+CliSession::~CliSession() {
+    m_port.Close();
+}
+
+bool CliSession::SelectPort(const std::string& port) {
+    if (port.empty())
+        return true;
+    int number = 0;
+    if (std::optional<int> given = PortNumberText(port)) {
+        number = m_ports.DevicePath(*given).empty() ? 0 : *given;
+    } else {
+        number = m_ports.MapByHand(port);
+    }
+    if (number < 1) {
+        m_err << "moxcps-cli: no serial port " << port << '\n';
+        return false;
+    }
+    m_state.Link.PortNumber = number;
+    return true;
+}
+
+void CliSession::RunTransfer(const std::function<void(TransferEngine&)>& start) {
+    TransferEngine engine(m_state, m_port, m_timers, m_ports, m_shell, m_progress);
+    start(engine);
+    QEventLoop loop;
+    QTimer idleCheck;
+    QObject::connect(&idleCheck, &QTimer::timeout, [&] {
+        if (!engine.IsBusy())
+            loop.quit();
+    });
+    idleCheck.start(kIdleCheckMs);
+    if (engine.IsBusy())
+        loop.exec();
+    m_progress.Close();
+    WriteRememberedFeatures(m_state);
+}
+
+}  // namespace mox::cli

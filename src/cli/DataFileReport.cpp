@@ -1,0 +1,254 @@
+#include "cli/DataFileReport.h"
+
+#include <QJsonArray>
+#include <algorithm>
+#include <iterator>
+#include <ostream>
+#include <vector>
+
+#include "codecs/Frequency.h"
+#include "codecs/Tones.h"
+#include "image/ChannelTable.h"
+
+namespace mox::cli {
+namespace {
+
+template <std::size_t N>
+QString Text(const FixedText<N>& field) {
+    return QString::fromLatin1(CutFixedText(field));
+}
+
+QJsonObject ChannelJson(AppState& state, const ChannelRecord& c) {
+    const std::string rx = CutFixedText(c.RxDigits);
+    const std::string shift(c.ShiftDigits.begin(), c.ShiftDigits.end());
+    return {{"Number", c.Number},
+            {"IsEmpty", c.IsEmpty},
+            {"RxDigits", Text(c.RxDigits)},
+            {"ShiftDirection", c.ShiftDirection},
+            {"ShiftDigits", Text(c.ShiftDigits)},
+            {"RxFrequency", QString::fromStdString(DigitsToDisplay(state, rx))},
+            {"TxFrequency", QString::fromStdString(TxDisplay(state, rx, shift, c.ShiftDirection, false))},
+            {"RxTone", c.RxTone},
+            {"TxTone", c.TxTone},
+            {"RxStepClass", c.RxStepClass},
+            {"TxStepClass", c.TxStepClass},
+            {"TxInhibit", c.TxInhibit},
+            {"ReverseOrTalkaround", c.ReverseOrTalkaround},
+            {"VoiceScramble", c.VoiceScramble},
+            {"BusyLock", c.BusyLock},
+            {"Talkaround", c.Talkaround},
+            {"SignallingRelation", c.SignallingRelation},
+            {"Whisper", c.Whisper},
+            {"PttId", c.PttId},
+            {"Spacing", c.Spacing},
+            {"OptionalSignalling", c.OptionalSignalling},
+            {"Compander", c.Compander},
+            {"Reverse", c.Reverse},
+            {"TxPower", c.TxPower},
+            {"AutoDial1", c.AutoDial1},
+            {"AutoDial2", c.AutoDial2},
+            {"ScanSkip", c.ScanSkip}};
+}
+
+QJsonObject OptionsJson(const OptionSettings& o) {
+    return {{"SquelchLevel", o.SquelchLevel}, {"VoicePrompt", o.VoicePrompt},
+            {"VoiceVolume", o.VoiceVolume},   {"TailEliminationMode", o.TailEliminationMode},
+            {"BatterySave", o.BatterySave},   {"VoxEnable", o.VoxEnable},
+            {"VoxTone", o.VoxTone},           {"ChannelLock", o.ChannelLock},
+            {"GroupSelect", o.GroupSelect},   {"TotPreAlert", o.TotPreAlert},
+            {"WiredClone", o.WiredClone},     {"TailEliminationNoSignalling", o.TailEliminationNoSignalling},
+            {"TimeOutTimer", o.TimeOutTimer}, {"TotRekeyTime", o.TotRekeyTime},
+            {"TotResetTime", o.TotResetTime}, {"VoxSensitivity", o.VoxSensitivity},
+            {"VoxDelay", o.VoxDelay},         {"ChannelGroup", o.ChannelGroup}};
+}
+
+QJsonObject CodeJson(const DtmfCode& code) {
+    return {{"Count", code.Count}, {"Digits", Text(code.Digits)}};
+}
+
+QJsonObject DtmfJson(const DtmfSettings& d) {
+    QJsonArray autoDial;
+    for (const DtmfCode& memory : d.AutoDial)
+        autoDial.append(CodeJson(memory));
+    return {{"DtmfRate", d.DtmfRate},
+            {"FirstDigitTime", d.FirstDigitTime},
+            {"FirstDigitDelay", d.FirstDigitDelay},
+            {"StarHashTime", d.StarHashTime},
+            {"DKeySetting", d.DKeySetting},
+            {"Sidetone", d.Sidetone},
+            {"CallAlert", d.CallAlert},
+            {"GroupCode", d.GroupCode},
+            {"AutoResetTimer", d.AutoResetTimer},
+            {"IdCode", Text(d.IdCode)},
+            {"IdLength", d.IdLength},
+            {"BotCode", CodeJson(d.BotCode)},
+            {"EotCode", CodeJson(d.EotCode)},
+            {"StunCode", CodeJson(d.StunCode)},
+            {"KillCode", CodeJson(d.KillCode)},
+            {"AutoDial", autoDial}};
+}
+
+QJsonObject KeysJson(const KeySettings& k) {
+    return {{"LongPressTime", k.LongPressTime},
+            {"EmergencyLongPressTime", k.EmergencyLongPressTime},
+            {"Pf1Long", k.Pf1Long},
+            {"Pf1Short", k.Pf1Short},
+            {"Pf2Long", k.Pf2Long},
+            {"Pf2Short", k.Pf2Short}};
+}
+
+QJsonObject AlertJson(const AlertSettings& a, std::uint8_t alarmMode) {
+    return {{"EmergencyAlarm", a.EmergencyAlarm},
+            {"EmergencyIdType", a.EmergencyIdType},
+            {"EmergencyIdMemory", a.EmergencyIdMemory},
+            {"AlarmTime", a.AlarmTime},
+            {"AlarmTxTime", a.AlarmTxTime},
+            {"AlarmRxTime", a.AlarmRxTime},
+            {"ChannelSelect", a.ChannelSelect},
+            {"EmergencyGroup", a.EmergencyGroup},
+            {"EmergencyChannel", a.EmergencyChannel},
+            {"AlarmCycle", a.AlarmCycle},
+            {"AlarmMode", alarmMode}};
+}
+
+QJsonObject ScanJson(const ScanSettings& s) {
+    return {{"ScanMode", s.ScanMode},
+            {"PriorityMode", s.PriorityMode},
+            {"ReturnChannel", s.ReturnChannel},
+            {"LookBackA", s.LookBackA},
+            {"LookBackB", s.LookBackB},
+            {"RxResumeDelay", s.RxResumeDelay},
+            {"TxResumeDelay", s.TxResumeDelay},
+            {"ScanEntryTone", s.ScanEntryTone},
+            {"Priority1Group", s.Priority1Group},
+            {"Priority1Channel", s.Priority1Channel},
+            {"Priority2Group", s.Priority2Group},
+            {"Priority2Channel", s.Priority2Channel}};
+}
+
+QJsonObject SettingsJson(const AppState& state) {
+    const RadioData& data = state.Data;
+    const FunctionSettings& f = data.Functions;
+    QJsonArray message;
+    for (const auto& line : f.Message.Lines)
+        message.append(Text(line));
+    QJsonArray presets;
+    for (const FmPreset& p : data.FmPresets)
+        presets.append(QJsonObject{{"PresetEmpty", p.PresetEmpty}, {"FmDigits", Text(p.FmDigits)}});
+    QJsonArray pairs;
+    for (const TestFrequencyPair& p : data.TestFrequencies)
+        pairs.append(QJsonObject{{"First", Text(p.First)}, {"Second", Text(p.Second)}});
+    return {{"FormatTag", Text(data.FormatTag)},
+            {"ModelCode", Text(data.Model.ModelCode)},
+            {"BandCode", data.Model.BandCode},
+            {"OptionSettings", OptionsJson(f.Options)},
+            {"DtmfSettings", DtmfJson(f.Dtmf)},
+            {"EmbeddedMessage", message},
+            {"KeySettings", KeysJson(f.Keys)},
+            {"AlertSettings", AlertJson(f.Alert, state.Companion.AlarmMode)},
+            {"ScanSettings", ScanJson(f.Scan)},
+            {"ResetProhibit", f.ResetProhibit},
+            {"FmPresets", presets},
+            {"TestFrequencies", pairs}};
+}
+
+QJsonArray ChannelsJson(AppState& state) {
+    QJsonArray channels;
+    const int count = UsedChannelCount(state.Data.Channels);
+    for (int i = 0; i < count; ++i)
+        channels.append(ChannelJson(state, state.Data.Channels.Records[static_cast<std::size_t>(i)]));
+    return channels;
+}
+
+std::string ValueText(const QJsonValue& value) {
+    if (value.isString())
+        return value.toString().toStdString();
+    return QString::number(value.toInt()).toStdString();
+}
+
+// "Group.Field value", nested objects and lists spelled out with dots and indexes.
+void PrintFlat(const QString& prefix, const QJsonValue& value, std::ostream& out) {
+    if (value.isObject()) {
+        const QJsonObject object = value.toObject();
+        for (auto it = object.begin(); it != object.end(); ++it)
+            PrintFlat(prefix.isEmpty() ? it.key() : prefix + "." + it.key(), it.value(), out);
+    } else if (value.isArray()) {
+        const QJsonArray array = value.toArray();
+        for (int i = 0; i < array.size(); ++i)
+            PrintFlat(prefix + "[" + QString::number(i + 1) + "]", array[i], out);
+    } else {
+        out << prefix.toStdString() << ' ' << ValueText(value) << '\n';
+    }
+}
+
+const char* const kColumns[] = {"Number",
+                                "RxFrequency",
+                                "TxFrequency",
+                                "RxTone",
+                                "TxTone",
+                                "TxPower",
+                                "Spacing",
+                                "ScanSkip",
+                                "BusyLock",
+                                "OptionalSignalling",
+                                "PttId",
+                                "ReverseOrTalkaround",
+                                "VoiceScramble",
+                                "TxInhibit",
+                                "Talkaround",
+                                "Reverse",
+                                "Whisper",
+                                "Compander",
+                                "SignallingRelation",
+                                "AutoDial1",
+                                "AutoDial2"};
+const char* const kHeadings[] = {"CH",   "RX MHz", "TX MHz", "RX tone", "TX tone", "Pwr", "Spc",
+                                 "Skip", "Busy",   "OptSig", "PttId",   "Rev/TA",  "Scr", "TxInh",
+                                 "TA",   "Rev",    "Wsp",    "Comp",    "SigRel",  "AD1", "AD2"};
+
+std::string CellText(const QJsonObject& channel, const char* column) {
+    const QString name = QString::fromLatin1(column);
+    if (name == "RxTone" || name == "TxTone")
+        return ToneText(channel[name].toInt(), "OFF");
+    return ValueText(channel[name]);
+}
+
+// Each column as wide as its widest cell, one blank between columns.
+void PrintChannelTable(const QJsonArray& channels, std::ostream& out) {
+    constexpr std::size_t kColumnCount = std::size(kColumns);
+    std::vector<std::vector<std::string>> rows(
+        1, std::vector<std::string>(std::begin(kHeadings), std::end(kHeadings)));
+    for (const QJsonValue& value : channels) {
+        std::vector<std::string>& row = rows.emplace_back();
+        for (const char* column : kColumns)
+            row.push_back(CellText(value.toObject(), column));
+    }
+    std::vector<std::size_t> widths(kColumnCount, 0);
+    for (const auto& row : rows) {
+        for (std::size_t i = 0; i < kColumnCount; ++i)
+            widths[i] = std::max(widths[i], row[i].size());
+    }
+    for (const auto& row : rows) {
+        std::string line;
+        for (std::size_t i = 0; i < kColumnCount; ++i)
+            line += row[i] + std::string(widths[i] - row[i].size() + 1, ' ');
+        line.erase(line.find_last_not_of(' ') + 1);
+        out << line << '\n';
+    }
+}
+
+}  // namespace
+
+QJsonObject DataToJson(AppState& state) {
+    QJsonObject json = SettingsJson(state);
+    json["Channels"] = ChannelsJson(state);
+    return json;
+}
+
+void PrintDataAsText(AppState& state, std::ostream& out) {
+    PrintChannelTable(ChannelsJson(state), out);
+    out << '\n';
+    PrintFlat(QString(), SettingsJson(state), out);
+}
+
+}  // namespace mox::cli

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QJsonObject>
+#include <iosfwd>
+
+#include "app/AppState.h"
+
+namespace mox::cli {
+
+// The working data as one JSON object: the channel records and every setting under their own names.
+QJsonObject DataToJson(AppState& state);
+// The channels as a table, then every setting as "Group.Field value" lines.
+void PrintDataAsText(AppState& state, std::ostream& out);
+
+}  // namespace mox::cli
