@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/ui/ProgramIcons.h"
 #include "app/ui/Twips.h"
 
 namespace mox {
@@ -17,11 +18,6 @@ namespace mox {
 namespace {
 
 constexpr int kKeyRole = Qt::UserRole;
-
-QIcon NodeImage(const QWidget* widget, int image) {
-    return widget->style()->standardIcon(image == 1 ? QStyle::SP_ComputerIcon
-                                                    : QStyle::SP_FileDialogDetailedView);
-}
 
 }  // namespace
 
@@ -50,8 +46,12 @@ void PaneSplitter::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
 }
 
-NavigationPane::NavigationPane(QWidget* parent) : QWidget(parent) {
+NavigationPane::NavigationPane(const std::filesystem::path& programFolder, QWidget* parent)
+    : QWidget(parent) {
     setObjectName("Picture1");
+    m_images[0] = ProgramIcon(programFolder, "Tree1", style()->standardIcon(QStyle::SP_ComputerIcon));
+    m_images[1] =
+        ProgramIcon(programFolder, "Tree2", style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     Frame1 = new QFrame(this);
     Frame1->setObjectName("Frame1");
     Label1 = new QLabel(Frame1);
@@ -62,8 +62,10 @@ NavigationPane::NavigationPane(QWidget* parent) : QWidget(parent) {
 
     Toolbar1 = new QToolBar(Frame1);
     Toolbar1->setObjectName("Toolbar1");
-    Toolbar1->setIconSize(QSize(12, 12));
-    QAction* close = Toolbar1->addAction(style()->standardIcon(QStyle::SP_TitleBarCloseButton), QString());
+    Toolbar1->setIconSize(QSize(14, 14));
+    QAction* close = Toolbar1->addAction(
+        ProgramIcon(programFolder, "PaneClose", style()->standardIcon(QStyle::SP_TitleBarCloseButton)),
+        QString());
     close->setObjectName(QString::fromUtf8("删除"));
     close->setToolTip(QString::fromUtf8("关闭"));
     connect(close, &QAction::triggered, this, &NavigationPane::CloseClicked);
@@ -102,7 +104,7 @@ void NavigationPane::SetNodes(const std::vector<TreeNode>& nodes) {
         auto* item = root == nullptr ? new QTreeWidgetItem(TreeView1) : new QTreeWidgetItem(root);
         item->setText(0, QString::fromStdString(node.Text));
         item->setData(0, kKeyRole, QString::fromStdString(node.Key));
-        item->setIcon(0, NodeImage(this, node.Image));
+        item->setIcon(0, m_images[node.Image == 1 ? 0 : 1]);
         if (root == nullptr)
             root = item;
     }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QFrame>
+#include <QIcon>
 #include <QWidget>
+#include <filesystem>
 #include <vector>
 
 #include "app/NavigationTree.h"
@@ -38,7 +40,7 @@ private:
 class NavigationPane : public QWidget {
     Q_OBJECT
 public:
-    explicit NavigationPane(QWidget* parent);
+    NavigationPane(const std::filesystem::path& programFolder, QWidget* parent);
 
     void SetNodes(const std::vector<TreeNode>& nodes);
     // Gives the root node the pane title's text.
@@ -51,6 +53,9 @@ public:
     QToolBar* Toolbar1;
     QTreeWidget* TreeView1;
     PaneSplitter* CommandMove;
+
+private:
+    QIcon m_images[2];
 
 signals:
     void NodeClicked(const QString& key);

@@ -10,16 +10,22 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "app/LanguageChoice.h"
 #include "app/MainWindowTexts.h"
+#include "app/NavigationTree.h"
+#include "app/WindowPlacement.h"
 #include "app/ui/BackgroundPicture.h"
 #include "app/ui/NavigationPane.h"
+#include "app/ui/ProgramIcons.h"
 #include "app/ui/Twips.h"
 #include "app/ui/UiText.h"
 #include "image/Models.h"
+#include "link/LinkSettingsFile.h"
+#include "link/TransferEngine.h"
+#include "link/ui/FrmProgress.h"
 
 namespace mox {
 
@@ -28,21 +34,15 @@ namespace {
 // The width the navigation pane starts with, in twips.
 constexpr int kPaneWidthTwips = 2800;
 
-struct StoredPlace {
-    const char* Key;
-    int Default;  // twips
-};
-constexpr StoredPlace kPlace[] = {
-    {"MainLeft", 1000}, {"MainTop", 1000}, {"MainWidth", 12500}, {"MainHeight", 9500}};
-
 }  // namespace
 
-frmMain::frmMain(AppState& state, QWidget* parent) : QMainWindow(parent), m_state(state) {
+frmMain::frmMain(AppState& state, const MainWindowDevices& devices, QWidget* parent)
+    : QMainWindow(parent), Ports(MySetupFile(state), devices.Enumerator), m_state(state), m_devices(devices) {
     setObjectName("frmMain");
-    setAttribute(Qt::WA_DeleteOnClose, false);
+    setWindowIcon(ProgramIcon(state.ProgramFolder, "App"));
 
     auto* client = new QWidget(this);
-    Picture1 = new NavigationPane(client);
+    Picture1 = new NavigationPane(state.ProgramFolder, client);
     Picture1->setFixedWidth(TwipsToPixels(kPaneWidthTwips));
     MdiArea = new QMdiArea(client);
     MdiArea->setObjectName("MdiArea");
@@ -65,6 +65,11 @@ frmMain::frmMain(AppState& state, QWidget* parent) : QMainWindow(parent), m_stat
     connect(Picture1->CommandMove, &PaneSplitter::Dragged, this, &frmMain::OnPaneDragged);
     connect(&m_clock, &QTimer::timeout, this, &frmMain::UpdateClock);
     m_clock.start(1000);
+    NewDocTimer.setSingleShot(true);
+    connect(&NewDocTimer, &QTimer::timeout, this, &frmMain::OnNewDocTimer);
+    m_progress = std::make_unique<ProgressWindow>(m_state, [this] { return this; });
+    m_engine = std::make_unique<TransferEngine>(m_state, m_devices.Port, m_devices.Timers, Ports, *this,
+                                                *m_progress);
 
     Entry("mnuTestData")->setVisible(m_state.FactoryTestMode);
     ShowCHInfo(false);
@@ -73,6 +78,7 @@ frmMain::frmMain(AppState& state, QWidget* parent) : QMainWindow(parent), m_stat
     LoadTree();
     UpdateCommandAvailability();
     UpdateClock();
+    LoadNewDoc2();
 }
 
 frmMain::~frmMain() = default;
@@ -195,12 +201,22 @@ QAction* frmMain::ToolButton(const QString& key) const {
     return m_toolButtons.value(key);
 }
 
+void frmMain::TakeLanguageChange() {
+    if (!mox::TakeLanguageChange(m_state))
+        return;
+    Change_Language();
+    CloseCurAllWindows();
+    OpenChannelList();
+}
+
 void frmMain::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         TakeLanguageChange();
 }
 
+// A resize leaves the reply timer of a running transfer alone: without it a lost reply would stall the
+// transfer behind its modal progress window for good.
 void frmMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     LoadBKPic();
@@ -237,23 +253,9 @@ void frmMain::OnPaneDragged(int offset) {
 }
 
 void frmMain::PlaceWindow() {
-    QSettings store(QString::fromStdString(m_state.ProgramTitle));
-    store.beginGroup("Settings");
-    int values[4];
-    for (int i = 0; i < 4; ++i)
-        values[i] = TwipsToPixels(store.value(kPlace[i].Key, kPlace[i].Default).toInt());
-    move(values[0], values[1]);
-    resize(values[2], values[3]);
-}
-
-void frmMain::StoreWindowPlace() {
-    if (isMinimized())
-        return;
-    QSettings store(QString::fromStdString(m_state.ProgramTitle));
-    store.beginGroup("Settings");
-    const int values[4] = {x(), y(), width(), height()};
-    for (int i = 0; i < 4; ++i)
-        store.setValue(kPlace[i].Key, PixelsToTwips(values[i]));
+    const WindowPlacement place = ReadMainPlacement(m_devices.Store);
+    move(TwipsToPixels(place.Left), TwipsToPixels(place.Top));
+    resize(TwipsToPixels(place.Width), TwipsToPixels(place.Height));
 }
 
 }  // namespace mox

@@ -7,6 +7,14 @@
 #include <functional>
 
 #include "app/AppState.h"
+#include "app/SettingsStore.h"
+#include "app/Shutdown.h"
+#include "files/DocumentWindows.h"
+#include "files/FileDialogs.h"
+#include "link/LinkViews.h"
+#include "link/PortMap.h"
+#include "link/SerialPort.h"
+#include "link/Timer.h"
 
 class QAction;
 class QLabel;
@@ -18,16 +26,28 @@ class QToolBar;
 namespace mox {
 
 class NavigationPane;
+class ProgressWindow;
+class TransferEngine;
+
+// What the main window works with outside itself: the serial port of the link and the system's
+// port list, timers, the per-user settings store and the file dialogs.
+struct MainWindowDevices {
+    SerialPort& Port;
+    PortEnumerator& Enumerator;
+    TimerFactory& Timers;
+    SettingsStore& Store;
+    FileDialogs& Dialogs;
+};
 
 // Creates one editor window; the main window makes it a child window.
 using WindowFactory = std::function<QWidget*()>;
 
 // The multiple-document main window: menus, tool bar, navigation pane, status bar and the child
 // windows of the editors. It turns every command into a call of the part of the program that owns it.
-class frmMain : public QMainWindow {
+class frmMain : public QMainWindow, public DocumentWindows, public LinkShell, public ShutdownShell {
     Q_OBJECT
 public:
-    explicit frmMain(AppState& state, QWidget* parent = nullptr);
+    frmMain(AppState& state, const MainWindowDevices& devices, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // The editors that the program offers, by window name; a command whose window is not registered
@@ -39,21 +59,37 @@ public:
     // cascades all child windows. Returns the window, or nullptr when no such editor is offered.
     QWidget* ShowOrFocusWindow(const QString& name);
     void CloseWindowByName(const QString& name);
-    // Closes every window of the program but this one: child windows and modeless windows.
-    void CloseCurAllWindows();
     QWidget* FindWindow(const QString& name) const;
     QList<QWidget*> ChildWindows() const;
 
-    void ShowMainTxt();
+    void ShowMainTxt() override;
     void Change_Language();
     void LoadTree();
     void LoadBKPic();
     void ShowCHInfo(bool rShow);
     // Opens the channel list when the program offers it.
-    void OpenChannelList();
+    void OpenChannelList() override;
+    // Closes every child window and creates new data once they are gone.
+    void LoadNewDoc() override;
+    // New data when the window opens: no windows to close, no waiting.
+    void LoadNewDoc2();
+    void ReadRMGDataFromRadio();
     // Runs the language check: when the language changed, re-captions the window, closes every
     // child window and opens the channel list again.
     void TakeLanguageChange();
+
+    // What the file commands and the link ask of the main window.
+    void CloseAllChildWindows() override { CloseCurAllWindows(); }
+    void ChangeLanguage() override { Change_Language(); }
+    void ArrangeCascade() override;
+    void CommitChannelEdit() override;
+    void CommitAllEditors() override;
+    void CloseCurAllWindows() override;
+    void ShowReadData() override;
+    void ShowRadioInfoWindow() override;
+    void ShowPortStatus(const std::string& text) override;
+    bool SaveData() override;
+    void ClosePort() override;
 
     QAction* Entry(const QString& name) const;
     QMenu* Menu(const QString& name) const;
@@ -63,6 +99,12 @@ public:
     NavigationPane* Picture1;
     QToolBar* tbToolBar;
     std::array<QLabel*, 5> Panels{};
+    QTimer NewDocTimer;
+    PortMap Ports;
+
+signals:
+    // The main window has closed for good (the shutdown went through).
+    void Closed();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -82,9 +124,19 @@ private:
     void OnPaneDragged(int offset);
     void RunEntry(const QString& entryName);
     void PlaceWindow();
-    void StoreWindowPlace();
+    void OnNewDocTimer();
+    void ModelInfo();
+    void PortSettings();
+    void LanguageSettings();
+    void Initialise();
+    void FileCommand(bool (*command)(AppState&, FileDialogs&, DocumentWindows&));
+    // Calls CommitEdit() on each of these open windows that has it.
+    void CommitEdits(const QList<QWidget*>& windows);
 
     AppState& m_state;
+    MainWindowDevices m_devices;
+    std::unique_ptr<ProgressWindow> m_progress;
+    std::unique_ptr<TransferEngine> m_engine;
     QMap<QString, QAction*> m_entries;
     QMap<QString, QMenu*> m_menus;
     QMap<QString, QAction*> m_toolButtons;

@@ -1,14 +1,22 @@
 // The main window's commands: which menu entry, tool bar button and tree node runs what.
 #include <QAction>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "app/MainWindowTexts.h"
+#include "app/ui/FrmSetLanguage.h"
 #include "app/ui/NavigationPane.h"
 #include "app/ui/frmAbout.h"
 #include "app/ui/frmMain.h"
+#include "editors/ui/FrmRadioInfo.h"
+#include "files/FileCommands.h"
+#include "image/ui/FrmModelInfo.h"
+#include "link/TransferEngine.h"
 #include "link/ui/FrmPassWord.h"
+#include "link/ui/FrmSetComm.h"
 
 namespace mox {
 
@@ -75,8 +83,25 @@ const char* WindowOfEntry(const QString& entry) {
 }  // namespace
 
 void frmMain::ConnectCommands() {
+    m_windows.insert("FrmRadioInfo", [this] { return new FrmRadioInfo(m_state); });
+    m_handlers.insert("NewFile", [this] { LoadNewDoc(); });
+    m_handlers.insert("mnuFileNew", [this] { FileNew(m_state, m_devices.Dialogs, *this); });
+    m_handlers.insert("mnuFileOpen", [this] { FileCommand(&FileOpen); });
+    m_handlers.insert("mnuFileEOpen", [this] { FileCommand(&FileOpenDirect); });
+    m_handlers.insert("mnuFileSave", [this] { FileCommand(&FileSave); });
+    m_handlers.insert("mnuFileSaveAs", [this] { FileCommand(&FileSaveAs); });
     m_handlers.insert("mnuFilePrint", [] {});
     m_handlers.insert("mnuFileExit", [this] { close(); });
+    m_handlers.insert("mnuModelInfo", [this] { ModelInfo(); });
+    m_handlers.insert("MnuLocalInfo", [this] {
+        CloseWindowByName("FrmRadioInfo");
+        ReadRMGDataFromRadio();
+    });
+    m_handlers.insert("mnuReadFromRadio", [this] { m_engine->ReadFromRadio(); });
+    m_handlers.insert("mnuWriteToRadio", [this] { m_engine->WriteToRadio(); });
+    m_handlers.insert("mnuComm", [this] { PortSettings(); });
+    m_handlers.insert("mnuLanguage", [this] { LanguageSettings(); });
+    m_handlers.insert("MnuInit", [this] { Initialise(); });
     m_handlers.insert("MnuProPassWord",
                       [this] { FrmPassWord::Ask(m_state, m_state.ProgrammingPassword, this); });
     m_handlers.insert("mnuHelpAbout", [this] {
@@ -103,6 +128,38 @@ void frmMain::ConnectCommands() {
             }
         });
     }
+}
+
+void frmMain::FileCommand(bool (*command)(AppState&, FileDialogs&, DocumentWindows&)) {
+    command(m_state, m_devices.Dialogs, *this);
+}
+
+void frmMain::ModelInfo() {
+    FrmModelInfo dialog(m_state, this);
+    dialog.exec();
+    if (dialog.ModelChanged())
+        LoadNewDoc();
+}
+
+void frmMain::PortSettings() {
+    FrmSetComm dialog(m_state, Ports, this);
+    if (dialog.exec() == QDialog::Accepted)
+        Panels[2]->setText(QString::fromStdString(StatusPortText(m_state)));
+}
+
+void frmMain::LanguageSettings() {
+    FrmSetLanguage dialog(m_state, this);
+    dialog.exec();
+    TakeLanguageChange();
+}
+
+// The initialise flag lives only until this New has made its data; a New the user cancelled must not
+// leave it set for the next one.
+void frmMain::Initialise() {
+    m_state.InitialiseCommand = true;
+    FileNew(m_state, m_devices.Dialogs, *this);
+    if (!NewDocTimer.isActive())
+        m_state.InitialiseCommand = false;
 }
 
 void frmMain::RunEntry(const QString& entryName) {

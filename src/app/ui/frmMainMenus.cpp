@@ -1,13 +1,14 @@
 // The main window's menu bar, tool bar and status bar, built from tables so that the names, texts and
 // shortcuts stay in one place.
 #include <QAction>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "app/MainWindowTexts.h"
+#include "app/ui/ProgramIcons.h"
 #include "app/ui/UiText.h"
 #include "app/ui/frmMain.h"
 
@@ -169,9 +170,7 @@ void frmMain::BuildToolBar() {
         if (tool.Key == nullptr) {
             action = tbToolBar->addSeparator();
         } else {
-            const QFileInfo icon(QString::fromStdString((m_state.ProgramFolder / "PIC").string()) + "/" +
-                                 tool.Key + ".png");
-            action = tbToolBar->addAction(icon.exists() ? QIcon(icon.filePath()) : QIcon(), QString());
+            action = tbToolBar->addAction(ProgramIcon(m_state.ProgramFolder, tool.Key), QString());
             action->setObjectName(tool.Key);
             m_toolButtons.insert(tool.Key, action);
         }
@@ -196,8 +195,12 @@ void frmMain::BuildStatusBar() {
     Panels[1]->setText("Status");
 }
 
-// Menu captions and tool tips of the language in force.
+// The texts of the language in force: status bar, caption, background, menus and tool tips.
 void frmMain::SetCaptions() {
+    Panels[2]->setText(QString::fromStdString(StatusPortText(m_state)));
+    Panels[1]->setText(QString::fromStdString(StatusModelText(m_state)));
+    ShowMainTxt();
+    LoadBKPic();
     for (const MenuTable& table : Menus()) {
         m_menus[table.Name]->setTitle(UiText(m_state, table.Text));
         for (const MenuEntry& entry : table.Entries) {

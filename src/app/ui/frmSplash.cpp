@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "app/ui/UiText.h"
+
 namespace mox {
 
 frmSplash::frmSplash(const AppState& state, std::function<void()> createMainWindow)
@@ -19,7 +21,7 @@ frmSplash::frmSplash(const AppState& state, std::function<void()> createMainWind
     const QPixmap pixmap(QString::fromStdString((state.ProgramFolder / picture).string()));
     if (pixmap.isNull()) {
         // Without the picture the splash still shows the program, for the same two seconds.
-        Image1->setText(QString::fromStdString(state.ProgramTitle));
+        Image1->setText(UiText(state, 12000));
         Image1->setAlignment(Qt::AlignCenter);
         Image1->setMinimumSize(360, 200);
     } else {

@@ -1,13 +1,74 @@
+#include <QApplication>
+#include <QDate>
+#include <QFileInfo>
+#include <QLocale>
 #include <cstring>
 #include <iostream>
 
-int main(int argc, char** argv) {
+#include "app/Texts.h"
+#include "app/ui/MessageBoxPrompter.h"
+#include "app/ui/ProgramShell.h"
+#include "app/ui/QtProgramStarter.h"
+#include "files/ui/QtFileDialogs.h"
+#include "link/ui/FrmPassWord.h"
+#include "platform/QtPortEnumerator.h"
+#include "platform/QtSerialPort.h"
+#include "platform/QtTimers.h"
+
+namespace {
+
+bool WantsHelp(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0) {
-            std::cout << "moxcps - programming software for the MOX-5HK radios.\n"
-                         "This build only starts and exits; the main window is still to come.\n";
-            return 0;
-        }
+        if (std::strcmp(argv[i], "--help") == 0)
+            return true;
     }
-    return 0;
+    return false;
+}
+
+mox::Today SystemToday() {
+    const QDate date = QDate::currentDate();
+    return mox::Today{QLocale::system().toString(date, QLocale::ShortFormat).toStdString(), date.month()};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (WantsHelp(argc, argv)) {
+        std::cout << "moxcps - programming software for the MOX-5HK radios (RB516, RB516G).\n"
+                     "Usage: moxcps [--help]\n"
+                     "Reads, edits, saves and writes the configuration of a radio connected to a serial\n"
+                     "port. The settings live beside the program and in language/mysetup.ini of its\n"
+                     "parent folder.\n";
+        return 0;
+    }
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+
+    mox::AppState state;
+    state.ProgramFolder = QCoreApplication::applicationDirPath().toStdString();
+    state.ExecutableName = QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString();
+
+    mox::MessageBoxPrompter prompter(
+        [] { return QApplication::activeWindow(); },
+        [&state] {
+            return state.ProgramTitle.empty() ? mox::GetLanguageText(state, 12000) : state.ProgramTitle;
+        });
+    prompter.PasswordDialog = [&state](std::string& password) {
+        return mox::FrmPassWord::Ask(state, password, QApplication::activeWindow());
+    };
+    state.Prompts = &prompter;
+
+    mox::QtSerialPort linkPort;
+    mox::QtSerialPort firstRunPort;
+    mox::QtPortEnumerator enumerator;
+    mox::QtTimerFactory timers;
+    mox::QtProgramStarter starter(linkPort);
+    state.Starter = &starter;
+    mox::QtFileDialogs dialogs([] { return QApplication::activeWindow(); });
+
+    mox::ProgramShell shell(state, {linkPort, firstRunPort, enumerator, timers, dialogs});
+    QObject::connect(&shell, &mox::ProgramShell::Finished, &app, &QCoreApplication::quit);
+    if (!shell.Start({QLocale::system().name().toStdString(), SystemToday()}))
+        return 0;
+    return app.exec();
 }

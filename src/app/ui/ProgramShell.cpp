@@ -1,0 +1,47 @@
+#include "app/ui/ProgramShell.h"
+
+#include "app/ui/frmMain.h"
+#include "app/ui/frmSplash.h"
+#include "link/LinkSettingsFile.h"
+#include "link/PortMap.h"
+#include "link/ui/FrmLink.h"
+#include "platform/QtSettingsStore.h"
+
+namespace mox {
+
+ProgramShell::ProgramShell(AppState& state, const ProgramDevices& devices)
+    : m_state(state), m_devices(devices) {}
+
+ProgramShell::~ProgramShell() = default;
+
+bool ProgramShell::Start(const StartupInput& input) {
+    return RunStartup(m_state, *this, input);
+}
+
+void ProgramShell::RunFirstRunSearch(AppState& state) {
+    PortMap ports(MySetupFile(state), m_devices.Enumerator);
+    LoadFrmLink(state, m_devices.FirstRunPort, m_devices.Timers, ports);
+}
+
+void ProgramShell::ShowSplash(AppState& state) {
+    m_splash = new frmSplash(state, [this] { CreateMainWindow(); });
+    connect(m_splash, &QObject::destroyed, this, [this] { m_splash = nullptr; });
+    m_splash->show();
+}
+
+void ProgramShell::CreateMainWindow() {
+    if (m_main)
+        return;
+    SettingsStore* store = m_devices.Store;
+    if (store == nullptr) {
+        m_ownStore = std::make_unique<QtSettingsStore>(QString::fromStdString(m_state.ProgramTitle));
+        store = m_ownStore.get();
+    }
+    const MainWindowDevices devices{m_devices.LinkPort, m_devices.Enumerator, m_devices.Timers, *store,
+                                    m_devices.Dialogs};
+    m_main = std::make_unique<frmMain>(m_state, devices);
+    connect(m_main.get(), &frmMain::Closed, this, &ProgramShell::Finished);
+    m_main->show();
+}
+
+}  // namespace mox

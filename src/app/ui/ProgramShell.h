@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+#include "app/AppState.h"
+#include "app/SettingsStore.h"
+#include "app/Startup.h"
+#include "files/FileDialogs.h"
+#include "link/SerialPort.h"
+#include "link/Timer.h"
+
+namespace mox {
+
+class frmMain;
+class frmSplash;
+
+// What the program runs on: the link's port, the first-run window's own port, the system's port
+// list, timers, file dialogs and the per-user store (nullptr: the store on QSettings under the
+// program title, made once the title is known).
+struct ProgramDevices {
+    SerialPort& LinkPort;
+    SerialPort& FirstRunPort;
+    PortEnumerator& Enumerator;
+    TimerFactory& Timers;
+    FileDialogs& Dialogs;
+    SettingsStore* Store = nullptr;
+};
+
+// The windows of start-up: the first-run window, the splash window and then the main window.
+class ProgramShell : public QObject, public StartupShell {
+    Q_OBJECT
+public:
+    ProgramShell(AppState& state, const ProgramDevices& devices);
+    ~ProgramShell() override;
+
+    // Runs start-up; false when the user gave up the first-run search and the program must end.
+    bool Start(const StartupInput& input);
+
+    void RunFirstRunSearch(AppState& state) override;
+    void ShowSplash(AppState& state) override;
+    // Replaces the splash window by the main window.
+    void CreateMainWindow();
+
+    frmMain* MainWindow() const { return m_main.get(); }
+    frmSplash* Splash() const { return m_splash; }
+
+signals:
+    // The main window has closed: the program ends.
+    void Finished();
+
+private:
+    AppState& m_state;
+    ProgramDevices m_devices;
+    std::unique_ptr<SettingsStore> m_ownStore;
+    std::unique_ptr<frmMain> m_main;
+    frmSplash* m_splash = nullptr;
+};
+
+}  // namespace mox

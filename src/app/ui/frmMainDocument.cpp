@@ -1,0 +1,112 @@
+// The main window's document: new data, what the file commands and the link ask of it, and closing.
+#include <QCloseEvent>
+#include <QDate>
+#include <QLabel>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "app/WindowPlacement.h"
+#include "app/ui/Twips.h"
+#include "app/ui/frmMain.h"
+#include "files/FileCommands.h"
+#include "files/NewRadioData.h"
+#include "link/TransferEngine.h"
+
+namespace mox {
+
+namespace {
+
+// The child windows wait for this long to close before new data replaces the records they show.
+constexpr int kNewDocDelayMs = 100;
+
+Today SystemToday() {
+    const QDate date = QDate::currentDate();
+    return Today{QLocale::system().toString(date, QLocale::ShortFormat).toStdString(), date.month()};
+}
+
+}  // namespace
+
+void frmMain::LoadNewDoc() {
+    CloseCurAllWindows();
+    NewDocTimer.start(kNewDocDelayMs);
+}
+
+void frmMain::OnNewDocTimer() {
+    NewDocTimer.stop();
+    NewRadioData(m_state, m_state.InitialiseCommand, SystemToday());
+    SetCaptions();
+    OpenChannelList();
+    ShowMainTxt();
+    ArrangeCascade();
+    m_state.InitialiseCommand = false;
+}
+
+void frmMain::LoadNewDoc2() {
+    NewRadioData(m_state, false, SystemToday());
+    SetCaptions();
+    OpenChannelList();
+    ShowMainTxt();
+}
+
+void frmMain::ReadRMGDataFromRadio() {
+    m_engine->ReadRMGDataFromRadio();
+}
+
+void frmMain::ArrangeCascade() {
+    MdiArea->cascadeSubWindows();
+}
+
+void frmMain::CommitEdits(const QList<QWidget*>& windows) {
+    for (QWidget* window : windows) {
+        if (window != nullptr && window->metaObject()->indexOfMethod("CommitEdit()") >= 0)
+            QMetaObject::invokeMethod(window, "CommitEdit");
+    }
+}
+
+void frmMain::CommitChannelEdit() {
+    CommitEdits({FindWindow("frmCommChInfo")});
+}
+
+void frmMain::CommitAllEditors() {
+    CommitEdits(ChildWindows());
+}
+
+void frmMain::ShowReadData() {
+    Change_Language();
+    OpenChannelList();
+    ArrangeCascade();
+}
+
+void frmMain::ShowRadioInfoWindow() {
+    ShowOrFocusWindow("FrmRadioInfo");
+}
+
+void frmMain::ShowPortStatus(const std::string& text) {
+    Panels[2]->setText(QString::fromStdString(text));
+}
+
+bool frmMain::SaveData() {
+    return FileSave(m_state, m_devices.Dialogs, *this);
+}
+
+void frmMain::ClosePort() {
+    if (m_devices.Port.IsOpen())
+        m_devices.Port.Close();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    std::optional<WindowPlacement> placement;
+    if (!isMinimized())
+        placement = WindowPlacement{PixelsToTwips(x()), PixelsToTwips(y()), PixelsToTwips(width()),
+                                    PixelsToTwips(height())};
+    if (!RunShutdown(m_state, m_devices.Store, *this, placement)) {
+        event->ignore();
+        return;
+    }
+    m_clock.stop();
+    event->accept();
+    emit Closed();
+}
+
+}  // namespace mox

@@ -1,0 +1,33 @@
+#include "files/ui/QtFileDialogs.h"
+
+#include <QFileDialog>
+
+namespace mox {
+
+QString QtFilterOf(const std::string& filter) {
+    return QString::fromStdString(filter.substr(0, filter.find('|')));
+}
+
+QtFileDialogs::QtFileDialogs(std::function<QWidget*()> parent) : m_parent(std::move(parent)) {}
+
+std::optional<std::string> QtFileDialogs::OpenFileName(const std::string& filter) {
+    QFileDialog dialog(m_parent(), QString(), QString(), QtFilterOf(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first().toStdString();
+}
+
+std::optional<std::string> QtFileDialogs::SaveFileName(const std::string& filter,
+                                                       const std::string& proposed) {
+    QFileDialog dialog(m_parent(), QString(), QString::fromStdString(proposed), QtFilterOf(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix("dat");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first().toStdString();
+}
+
+}  // namespace mox
