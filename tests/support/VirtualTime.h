@@ -23,7 +23,6 @@ public:
     void RunFor(std::int64_t ms);
     // Advances time until `done` holds or `limitMs` have passed; returns `done()`.
     bool RunUntil(const std::function<bool()>& done, std::int64_t limitMs);
-    bool HasPending() const { return !m_events.empty(); }
 
 private:
     // Runs the earliest event due at or before `end`; false when there is none.

@@ -1,0 +1,110 @@
+#include <algorithm>
+
+#include "LinkFixture.h"
+#include "app/IniFile.h"
+#include "app/Texts.h"
+
+namespace mox::test {
+namespace {
+
+constexpr const char* kSecondCable = "/dev/ttyUSB1";
+const std::string kSearchCaption = "Search for communication setting,please wait for a few minutes...";
+
+// COM1 has nothing at the end of its cable; COM2 has the radio.
+class SettingsSearchTest : public LinkFixture {
+protected:
+    SettingsSearchTest() {
+        port.AddSilentDevice(kCable);
+        enumerator.Devices = {kCable, kSecondCable};
+        ports->PortList();
+    }
+
+    void RadioOnSecondCable(const std::string& model, int stopBits, int handshaking,
+                            std::uint8_t features = 0) {
+        sim::SimConfig config;
+        config.ModelCode = model;
+        config.StopBits = stopBits;
+        config.Handshaking = handshaking;
+        config.FeatureByte = features;
+        radio = std::make_unique<sim::SimRadio>(config);
+        port.Attach(kSecondCable, *radio);
+    }
+
+    std::string Setup(const char* key) const {
+        return ReadIniString(MySetupFile(state), "language", key, "missing");
+    }
+
+    // (device, handshaking, stop bits) of every opening of the port.
+    std::vector<std::tuple<std::string, int, int>> Openings() const {
+        std::vector<std::tuple<std::string, int, int>> openings;
+        for (const PortSettings& s : port.Openings)
+            openings.emplace_back(s.DevicePath, s.Handshaking, s.StopBits);
+        return openings;
+    }
+};
+
+TEST_F(SettingsSearchTest, TriesEveryPortWithStopBitsThenHandshakingAndKeepsWhatWorked) {
+    RadioOnSecondCable("RB516", 2, 1);
+    Read();
+
+    std::vector<std::tuple<std::string, int, int>> expected{{kCable, 0, 1}, {kCable, 0, 1}};
+    for (int stopBits = 1; stopBits <= 2; ++stopBits) {
+        for (int handshaking = 0; handshaking <= 3; ++handshaking)
+            expected.emplace_back(kCable, handshaking, stopBits);
+    }
+    for (int handshaking = 0; handshaking <= 3; ++handshaking)
+        expected.emplace_back(kSecondCable, handshaking, 1);
+    expected.emplace_back(kSecondCable, 0, 2);
+    expected.emplace_back(kSecondCable, 1, 2);
+    EXPECT_EQ(Openings(), expected);
+
+    // Four "PROGRAM" before the search and four for each of the 13 settings without an answer.
+    const std::vector<std::string> requests = Requests();
+    EXPECT_EQ(std::count(requests.begin(), requests.end(), "PROGRAM"), 4 + 13 * 4 + 1);
+    EXPECT_EQ(Messages(), (std::vector<int>{9004, 9009}));
+    EXPECT_EQ(state.Link.PortNumber, 2);
+    EXPECT_EQ(Setup("comPort"), "2");
+    EXPECT_EQ(Setup("Handshaking"), "1");
+    EXPECT_EQ(Setup("StopBit"), "2");
+    EXPECT_EQ(shell.PortStatus, std::vector<std::string>{GetLanguageText(state, 12008) + "2"});
+    EXPECT_EQ(progress.Captions, (std::vector<std::string>{GetLanguageText(state, 9027), kSearchCaption,
+                                                           GetLanguageText(state, 9027)}));
+}
+
+TEST_F(SettingsSearchTest, OnlyARadioOfAnotherModelIsTheFallbackAndGetsTheModelMessage) {
+    RadioOnSecondCable("RB516G", 1, 2);
+    Write();
+    EXPECT_EQ(Messages(), (std::vector<int>{9005, 9012}));
+    EXPECT_EQ(Setup("comPort"), "2");
+    EXPECT_EQ(Setup("Handshaking"), "2");
+    EXPECT_EQ(Setup("StopBit"), "1");
+    // After the fallback was remembered the search went on to the end of the list.
+    EXPECT_EQ(std::get<0>(Openings().back()), kSecondCable);
+    EXPECT_TRUE(WriteAddresses().empty());
+}
+
+TEST_F(SettingsSearchTest, WithoutAnySerialPortTheFailureQuestionComes) {
+    enumerator.Devices.clear();
+    Read();
+    EXPECT_EQ(Messages(), (std::vector<int>{9004, 9008}));
+    EXPECT_FALSE(progress.IsOpen);
+    EXPECT_EQ(state.Transfer.Kind, TransferKind::None);
+}
+
+TEST_F(SettingsSearchTest, NothingAnsweringAnywhereEndsInTheFailureQuestion) {
+    port.AddSilentDevice(kSecondCable);
+    Read();
+    EXPECT_EQ(Messages(), (std::vector<int>{9004, 9008}));
+    EXPECT_EQ(Setup("comPort"), "missing");
+    EXPECT_FALSE(port.IsOpen());
+}
+
+TEST_F(SettingsSearchTest, WriteProtectedRadioFoundBySearchIsRefusedToo) {
+    RadioOnSecondCable("RB516", 1, 0, 0x08);
+    Write();
+    EXPECT_EQ(Messages(), (std::vector<int>{9005, 9031}));
+    EXPECT_TRUE(WriteAddresses().empty());
+}
+
+}  // namespace
+}  // namespace mox::test
