@@ -1,0 +1,45 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QStringList>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "support/TempFolder.h"
+
+namespace mox::test {
+
+struct CliResult {
+    int ExitCode = -1;
+    std::string Out;
+    std::string Err;
+};
+
+// An installation of moxcps-cli of its own (the executable copied into a temporary program folder with
+// the language files, Version.ini and mysetup.ini beside it) and a moxsim radio on a pseudo-terminal.
+class CliFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts moxsim with these options on the fixture's link; waits until the link exists.
+    void StartRadio(const QStringList& options = {});
+    // Ends moxsim with SIGTERM, so that it saves its memory (when started with --save).
+    void StopRadio();
+    CliResult RunCli(const QStringList& args);
+
+    std::string Link() const { return (m_folder.Root() / "radio").string(); }
+    std::filesystem::path File(const std::string& name) const { return m_folder.Root() / name; }
+    std::string SetupIni() const {
+        return TempFolder::ReadFile(m_folder.Root() / "language" / "mysetup.ini");
+    }
+
+private:
+    TempFolder m_folder;
+    std::unique_ptr<QProcess> m_radio;
+};
+
+}  // namespace mox::test
