@@ -1,0 +1,26 @@
+#include "factory/TestDataFile.h"
+
+#include <algorithm>
+
+#include "files/CompanionFile.h"
+#include "files/FileBytes.h"
+
+namespace mox {
+
+std::optional<std::filesystem::path> TestDataPathOf(const std::filesystem::path& dataPath) {
+    return SiblingPath(dataPath, 4, ".ted");
+}
+
+bool LoadTestDataFile(const std::filesystem::path& path, TestData& data) {
+    const auto bytes = ReadFileStart(path, data.size());
+    if (!bytes || bytes->size() != data.size())
+        return false;
+    std::ranges::copy(*bytes, data.begin());
+    return true;
+}
+
+bool SaveTestDataFile(const std::filesystem::path& path, const TestData& data) {
+    return ReplaceFileContent(path, data);
+}
+
+}  // namespace mox

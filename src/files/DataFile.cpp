@@ -1,0 +1,213 @@
+#include "files/DataFile.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/Texts.h"
+#include "app/Versions.h"
+#include "factory/TestDataFile.h"
+#include "files/CompanionFile.h"
+#include "files/DataFileLayout.h"
+#include "files/FileBytes.h"
+#include "image/Models.h"
+
+namespace mox {
+
+namespace {
+
+constexpr FixedText<4> kProgramTag{'V', '2', '0', '0'};
+
+// What one data file brings: the record, its companion values and, in factory test mode, the test
+// data beside it.
+struct LoadedFile {
+    RadioData Data;
+    CompanionRecord Companion;
+    TestData Test{};
+};
+
+// A wrong length, a channel count outside the table (every later step would read past the channel
+// array) or a band code without a band name (no band limits) make a file unusable.
+bool IsUsableRecord(const std::vector<std::uint8_t>& bytes, const RadioData& data, bool takesModel) {
+    if (bytes.size() != kDataFileSize && bytes.size() != kShortDataFileSize)
+        return false;
+    if (data.Channels.Count < 0 || data.Channels.Count > kChannelCapacity)
+        return false;
+    return !takesModel || !BandName(data.Model.BandCode).empty();
+}
+
+// Reads the record (an 8595-byte file leaves ResetProhibit 0), then the companion and the test data
+// file; 9033 when the record is unusable.
+std::optional<LoadedFile> ReadLoadedFile(AppState& state, const std::filesystem::path& path,
+                                         const std::vector<std::uint8_t>& bytes, bool takesModel) {
+    LoadedFile file;
+    DecodeDataRecord(bytes, file.Data);
+    if (!IsUsableRecord(bytes, file.Data, takesModel)) {
+        ShowMessage(state, 9033);
+        return std::nullopt;
+    }
+    file.Companion = ReadCompanionFile(path);
+    file.Test = state.SavedTestData;
+    if (state.FactoryTestMode) {
+        if (const auto ted = TestDataPathOf(path))
+            LoadTestDataFile(*ted, file.Test);
+    }
+    return file;
+}
+
+// The file becomes both the saved copy and the working data.
+void TakeFile(AppState& state, const LoadedFile& file) {
+    state.SavedData = file.Data;
+    state.SavedCompanion = file.Companion;
+    state.Data = state.SavedData;
+    state.Companion = state.SavedCompanion;
+    if (state.FactoryTestMode) {
+        state.SavedTestData = file.Test;
+        state.WorkingTestData = file.Test;
+    }
+}
+
+void ApplyLoadedModel(AppState& state) {
+    ApplyModelRecord(state.Model, state.Data.Model);
+    state.Info.InfoBandCode = state.Model.BandCode;
+}
+
+// The defaults stand: the saved copy is the working data.
+void SettleSavedCopy(AppState& state) {
+    SyncModelRecord(state.Model, state.Data.Model);
+    state.SavedData = state.Data;
+    state.SavedCompanion = state.Companion;
+    state.SavedTestData = state.WorkingTestData;
+}
+
+void ShowLoadedDocument(AppState& state, DocumentWindows& windows, const std::filesystem::path& path) {
+    state.Document.CurrentPath = path.string();
+    state.Document.IsNew = false;
+    windows.OpenChannelList();
+    windows.ShowMainTxt();
+    windows.ChangeLanguage();
+    windows.ArrangeCascade();
+}
+
+// A file of another program version: the question whether to start that version.
+void AskForOtherVersion(AppState& state, const std::string& tag) {
+    const std::string question = VersionQuestion(state, kProgramVersion, tag, 1);
+    if (ShowText(state, question, MsgButtons::YesNo, MsgIcon::Question, 9062) == MsgAnswer::Yes)
+        SwitchToVersion(state, tag);
+}
+
+void KeepOnlyChannelOne(ChannelTable& channels) {
+    const auto inUse = channels.Records.begin() + channels.Count;
+    const auto one =
+        std::find_if(channels.Records.begin(), inUse, [](const ChannelRecord& r) { return r.Number == 1; });
+    if (one == inUse) {
+        channels.Count = 0;
+        return;
+    }
+    channels.Records[0] = *one;
+    channels.Count = 1;
+}
+
+}  // namespace
+
+bool SaveDataFile(AppState& state, DocumentWindows& windows) {
+    SyncModelRecord(state.Model, state.Data.Model);
+    state.Companion.Tag = kProgramTag;
+    const std::filesystem::path path = state.Document.CurrentPath;
+    if (!ReplaceFileContent(path, EncodeDataRecord(state.Data))) {
+        ShowMessage(state, 9002);
+        return false;
+    }
+    // The data file is whole without these two; a failure to write them is not reported.
+    WriteCompanionFile(path, state.Companion);
+    if (state.FactoryTestMode) {
+        if (const auto ted = TestDataPathOf(path))
+            SaveTestDataFile(*ted, state.WorkingTestData);
+    }
+    state.SavedData = state.Data;
+    state.SavedCompanion = state.Companion;
+    state.SavedTestData = state.WorkingTestData;
+    state.Document.IsNew = false;
+    windows.ShowMainTxt();
+    return true;
+}
+
+bool OpenDataFile(AppState& state, DocumentWindows& windows, const std::filesystem::path& path) {
+    const auto bytes = ReadFileStart(path, kDataFileSize + 1);
+    if (!bytes) {
+        ShowMessage(state, 9002);
+        return false;
+    }
+    const std::string tag(bytes->begin(), bytes->begin() + std::min<std::size_t>(bytes->size(), 4));
+    if (!IsVersionTag(tag)) {
+        ShowMessage(state, 9065);
+        return false;
+    }
+    if (!IsHandledVersion(state, kProgramVersion, tag)) {
+        AskForOtherVersion(state, tag);
+        return false;
+    }
+    auto file = ReadLoadedFile(state, path, *bytes, true);
+    if (!file)
+        return false;
+    file->Data.FormatTag = kProgramTag;
+    TakeFile(state, *file);
+    ApplyLoadedModel(state);
+    ShowLoadedDocument(state, windows, path);
+    return true;
+}
+
+bool OpenDataFileDirect(AppState& state, DocumentWindows& windows, const std::filesystem::path& path) {
+    const auto bytes = ReadFileStart(path, kDataFileSize + 1);
+    if (!bytes) {
+        ShowMessage(state, 9002);
+        return false;
+    }
+    const auto file = ReadLoadedFile(state, path, *bytes, false);
+    if (!file)
+        return false;
+    TakeFile(state, *file);
+    SyncModelRecord(state.Model, state.Data.Model);
+    ShowLoadedDocument(state, windows, path);
+    return true;
+}
+
+void LoadDataFileAsDefaults(AppState& state, const std::filesystem::path& path, bool keepAllChannels) {
+    const auto bytes = ReadFileStart(path, kDataFileSize + 1);
+    if (!bytes) {
+        SettleSavedCopy(state);
+        return;
+    }
+    auto file = ReadLoadedFile(state, path, *bytes, true);
+    if (!file)
+        return;
+    if (!keepAllChannels)
+        KeepOnlyChannelOne(file->Data.Channels);
+    TakeFile(state, *file);
+    ApplyLoadedModel(state);
+}
+
+void LoadDefaultsFromFile(AppState& state, const std::filesystem::path& path) {
+    const auto bytes = ReadFileStart(path, kDataFileSize + 1);
+    if (!bytes) {
+        SettleSavedCopy(state);
+        return;
+    }
+    const auto file = ReadLoadedFile(state, path, *bytes, false);
+    if (!file)
+        return;
+    state.Data.Functions = file->Data.Functions;
+    state.Data.FmPresets = file->Data.FmPresets;
+    state.Data.TestFrequencies = file->Data.TestFrequencies;
+    SyncModelRecord(state.Model, state.Data.Model);
+    state.SavedData = file->Data;
+    state.SavedCompanion = state.Companion;
+    if (state.FactoryTestMode) {
+        state.WorkingTestData = file->Test;
+        state.SavedTestData = file->Test;
+    }
+}
+
+}  // namespace mox
