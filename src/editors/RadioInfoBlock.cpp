@@ -1,0 +1,58 @@
+#include "editors/RadioInfoBlock.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <string>
+
+namespace mox {
+
+namespace {
+
+struct BlockText {
+    std::size_t Offset;
+    std::size_t Size;
+    std::string RadioInfo::*Field;
+};
+
+constexpr BlockText kBlockTexts[] = {
+    {0, 4, &RadioInfo::SalesArea},      {16, 8, &RadioInfo::BatchNumber},  {32, 4, &RadioInfo::CustomerCode},
+    {48, 16, &RadioInfo::SerialNumber}, {64, 16, &RadioInfo::FactoryDate}, {80, 16, &RadioInfo::RepairDate},
+    {96, 96, &RadioInfo::RepairReason}, {432, 16, &RadioInfo::DealerCode}, {448, 16, &RadioInfo::StockInDate},
+    {464, 16, &RadioInfo::SaleDate},    {480, 16, &RadioInfo::Handler},
+};
+
+std::string BlockTextAt(const RadioInfoBlock& block, std::size_t offset, std::size_t size) {
+    const auto begin = block.begin() + static_cast<std::ptrdiff_t>(offset);
+    const auto end = std::find_if(begin, begin + static_cast<std::ptrdiff_t>(size),
+                                  [](std::uint8_t b) { return b == 0x00 || b == 0xFF; });
+    return std::string(begin, end);
+}
+
+std::string TwoDigits(int month) {
+    return {static_cast<char>('0' + month / 10 % 10), static_cast<char>('0' + month % 10)};
+}
+
+}  // namespace
+
+void UnpackRadioInfoBlock(AppState& state) {
+    for (const BlockText& text : kBlockTexts)
+        state.Info.*text.Field = BlockTextAt(state.InfoBlock, text.Offset, text.Size);
+    state.Info.InfoBandCode = state.Model.BandCode;
+}
+
+void ResetRadioInfo(AppState& state, const Today& today) {
+    RadioInfo info;
+    info.InfoBandCode = state.Model.BandCode;
+    info.InfoModel = state.Model.ModelCode;
+    info.VersionInfo = "V2.00";
+    info.SalesArea = "0595";
+    info.BatchNumber = TwoDigits(today.Month) + "-1-E-1";
+    info.CustomerCode = "001A";
+    info.FactoryDate = today.ShortDate;
+    info.RepairDate = today.ShortDate;
+    info.StockInDate = today.ShortDate;
+    info.SaleDate = today.ShortDate;
+    state.Info = info;
+}
+
+}  // namespace mox

@@ -1,0 +1,97 @@
+#include "files/NewRadioData.h"
+
+#include <charconv>
+#include <string>
+#include <system_error>
+
+#include "editors/RadioInfoBlock.h"
+#include "files/DataFile.h"
+#include "image/ChannelTable.h"
+#include "image/FunctionPacking.h"
+#include "image/Models.h"
+
+namespace mox {
+
+namespace {
+
+// The middle of the band as frequency text ("440", "159.5"), with "." whatever the locale.
+std::string BandMiddleText(const ModelState& model) {
+    char text[32];
+    const auto result = std::to_chars(text, text + sizeof text, (model.LowerLimit + model.UpperLimit) / 2);
+    return std::string(text, result.ptr);
+}
+
+void ResetTestFrequencies(AppState& state) {
+    for (TestFrequencyPair& pair : state.Data.TestFrequencies) {
+        SetFixedText(pair.First, "");
+        SetFixedText(pair.Second, "");
+    }
+    SetFixedText(state.Data.TestFrequencies[0].First, "43510000");
+    SetFixedText(state.Data.TestFrequencies[0].Second, "43510000");
+    const char* fivePoints[5][2] = {{"40000000", "40010000"},
+                                    {"42050000", "42060000"},
+                                    {"44000000", "44010000"},
+                                    {"47050000", "46060000"},
+                                    {"48000000", "47990000"}};
+    for (std::size_t i = 0; i < state.FivePoints.size(); ++i) {
+        SetFixedText(state.FivePoints[i].First, fivePoints[i][0]);
+        SetFixedText(state.FivePoints[i].Second, fivePoints[i][1]);
+    }
+}
+
+bool HasModelDefaults(const std::string& modelCode) {
+    return modelCode == "RB516" || modelCode == "RB516G";
+}
+
+// A model code comes from data files and radios; one that could lead out of the Init folder names no
+// default file.
+bool IsPlainName(const std::string& modelCode) {
+    return modelCode.find_first_of("/\\") == std::string::npos && modelCode.find("..") == std::string::npos;
+}
+
+std::string DecimalText(int value) {
+    char text[16];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, result.ptr);
+}
+
+}  // namespace
+
+void BuildNewRadioData(AppState& state, const Today& today) {
+    state.Document.CurrentPath = "new.dat";
+    state.Document.IsNew = true;
+    state.Transfer = TransferState{};
+    SetFixedText(state.Data.FormatTag, kProgramVersion);
+    ResetFunctionSettings(state);
+    state.Data.Channels.Count = 0;
+    AppendDefaultChannel(state, 1, BandMiddleText(state.Model));
+    for (FmPreset& preset : state.Data.FmPresets) {
+        preset.PresetEmpty = 1;
+        SetFixedText(preset.FmDigits, "");
+    }
+    ResetTestFrequencies(state);
+    SyncModelRecord(state.Model, state.Data.Model);
+    ResetRadioInfo(state, today);
+    state.Companion = CompanionRecord{};
+    state.SavedData = state.Data;
+    state.SavedCompanion = state.Companion;
+    state.SavedTestData = state.WorkingTestData;
+}
+
+std::filesystem::path DefaultDataFilePath(const AppState& state, int bandCode) {
+    return state.ProgramFolder / "Init" / (state.Model.ModelCode + "_" + DecimalText(bandCode) + ".dat");
+}
+
+void NewRadioData(AppState& state, bool initialise, const Today& today) {
+    BuildNewRadioData(state, today);
+    if (!IsPlainName(state.Model.ModelCode))
+        return;
+    const std::filesystem::path bandFile = DefaultDataFilePath(state, state.Model.BandCode);
+    std::error_code error;
+    if (std::filesystem::exists(bandFile, error))
+        LoadDataFileAsDefaults(state, bandFile, initialise);
+    else if (HasModelDefaults(state.Model.ModelCode))
+        LoadDefaultsFromFile(state, DefaultDataFilePath(state, 0));
+}
+
+}  // namespace mox
