@@ -1,0 +1,98 @@
+#include "files/FileCommands.h"
+
+#include <filesystem>
+
+#include "app/Texts.h"
+#include "files/DataChanged.h"
+#include "files/DataFile.h"
+
+namespace mox {
+
+namespace {
+
+// The part of a path after its last "/".
+std::string FileNameOf(const std::string& path) {
+    return path.substr(path.rfind('/') + 1);
+}
+
+// Saves before the data are replaced. Data never saved go through the save dialog: saving them to
+// "new.dat" in whatever folder the program runs from would hide the file from the user and
+// overwrite an earlier one without asking.
+bool SaveBeforeReplacing(AppState& state, FileDialogs& dialogs, DocumentWindows& windows) {
+    return state.Document.IsNew ? FileSaveAs(state, dialogs, windows) : SaveDataFile(state, windows);
+}
+
+// The unsaved-changes warning before Open. False when the command must end: Cancel, or a save that
+// did not happen (going on would lose the changes).
+bool KeepOrSaveChanges(AppState& state, FileDialogs& dialogs, DocumentWindows& windows) {
+    if (!IsDataChanged(state))
+        return true;
+    switch (ShowMessage(state, 9006, MsgButtons::YesNoCancel, MsgIcon::Warning)) {
+        case MsgAnswer::Yes:
+            return SaveBeforeReplacing(state, dialogs, windows);
+        case MsgAnswer::No:
+            return true;
+        default:
+            return false;
+    }
+}
+
+using OpenFunction = bool (*)(AppState&, DocumentWindows&, const std::filesystem::path&);
+
+bool OpenWith(AppState& state, FileDialogs& dialogs, DocumentWindows& windows, OpenFunction open) {
+    if (!KeepOrSaveChanges(state, dialogs, windows))
+        return false;
+    const auto path = dialogs.OpenFileName(DataFileFilter(state));
+    if (!path)
+        return false;
+    windows.CloseAllChildWindows();
+    return open(state, windows, *path);
+}
+
+}  // namespace
+
+std::string DataFileFilter(const AppState& state) {
+    return GetLanguageText(state, 9001) + " (*.dat)|*.dat";
+}
+
+void FileNew(AppState& state, FileDialogs& dialogs, DocumentWindows& windows) {
+    if (IsDataChanged(state) &&
+        ShowMessage(state, 9006, MsgButtons::YesNoCancel, MsgIcon::Warning) == MsgAnswer::Yes)
+        SaveBeforeReplacing(state, dialogs, windows);
+    if (ShowMessage(state, 9026, MsgButtons::OkCancel, MsgIcon::Warning) == MsgAnswer::Ok)
+        windows.LoadNewDoc();
+}
+
+bool FileOpen(AppState& state, FileDialogs& dialogs, DocumentWindows& windows) {
+    return OpenWith(state, dialogs, windows, &OpenDataFile);
+}
+
+bool FileOpenDirect(AppState& state, FileDialogs& dialogs, DocumentWindows& windows) {
+    return OpenWith(state, dialogs, windows, &OpenDataFileDirect);
+}
+
+bool FileSave(AppState& state, FileDialogs& dialogs, DocumentWindows& windows) {
+    if (state.Document.IsNew)
+        return FileSaveAs(state, dialogs, windows);
+    const std::string question =
+        "\"" + FileNameOf(state.Document.CurrentPath) + "\"" + GetLanguageText(state, 9007);
+    if (ShowText(state, question, MsgButtons::OkCancel, MsgIcon::Question, 9007) != MsgAnswer::Ok)
+        return false;
+    return SaveDataFile(state, windows);
+}
+
+bool FileSaveAs(AppState& state, FileDialogs& dialogs, DocumentWindows& windows) {
+    const auto path = dialogs.SaveFileName(DataFileFilter(state), state.Document.CurrentPath);
+    if (!path)
+        return false;
+    const std::string previous = state.Document.CurrentPath;
+    state.Document.CurrentPath = *path;
+    if (SaveDataFile(state, windows))
+        return true;
+    // The data still belong to the file they came from; the caption must not name a file that does
+    // not hold them.
+    state.Document.CurrentPath = previous;
+    return false;
+}
+
+}  // namespace mox

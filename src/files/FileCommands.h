@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+#include "app/AppState.h"
+#include "files/DocumentWindows.h"
+#include "files/FileDialogs.h"
+
+namespace mox {
+
+// The filter of the open and save dialogs: text 9001 and " (*.dat)|*.dat".
+std::string DataFileFilter(const AppState& state);
+
+// The File menu commands, shared by the main window and the command-line tool. A cancelled file
+// dialog changes neither the data nor the current path.
+
+// Changed data: warning 9006 (Yes saves first); then, whatever the answer, warning 9026, whose OK
+// starts new data (LoadNewDoc).
+void FileNew(AppState& state, FileDialogs& dialogs, DocumentWindows& windows);
+
+// Changed data: warning 9006 (Yes saves first, Cancel ends); the open dialog, the child windows are
+// closed and the chosen file is opened (OpenDataFile). True when a file was loaded.
+bool FileOpen(AppState& state, FileDialogs& dialogs, DocumentWindows& windows);
+
+// The second open command: as FileOpen with OpenDataFileDirect.
+bool FileOpenDirect(AppState& state, FileDialogs& dialogs, DocumentWindows& windows);
+
+// New data: Save As. Otherwise the question "<file name>" + text 9007, whose OK saves to the current
+// path. True when the data were saved.
+bool FileSave(AppState& state, FileDialogs& dialogs, DocumentWindows& windows);
+
+// The save dialog proposing the current path; the chosen path becomes the current path when the
+// save succeeds. True when the data were saved.
+bool FileSaveAs(AppState& state, FileDialogs& dialogs, DocumentWindows& windows);
+
+}  // namespace mox
