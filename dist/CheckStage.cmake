@@ -5,7 +5,9 @@ set(required
     "V200/moxcps"
     "V200/moxcps-cli"
     "V200/language/english.ini"
-    "V200/language/chinese.ini")
+    "V200/language/chinese.ini"
+    "V200/Init/RB516_0.dat"
+    "V200/Init/RB516G_0.dat")
 # The pictures drawn by tools/moxart (art.cmake).
 list(APPEND required "V200/StartE.jpg" "V200/StartC.jpg" "V200/PIC/BK_1.jpg" "V200/PIC/BK_2.jpg")
 foreach(key NewFile OpenFile SaveFile Print ReadRadio CommSet WriteRadio BtnCHCut BtnCHCopy BtnCHPaste
