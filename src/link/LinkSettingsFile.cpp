@@ -1,21 +1,17 @@
 #include "link/LinkSettingsFile.h"
 
-#include "app/IniFile.h"
-#include "app/NumberText.h"
-#include "app/Versions.h"
+#include "app/SetupFile.h"
 
 namespace mox {
 
 std::filesystem::path MySetupFile(const AppState& state) {
-    return RootFolder(state) / "language" / "mysetup.ini";
+    return SetupFilePath(state);
 }
 
 bool SaveLinkSettings(const AppState& state) {
-    const std::filesystem::path file = MySetupFile(state);
-    const bool port = WriteIniString(file, "language", "comPort", WholeNumberText(state.Link.PortNumber));
-    const bool handshaking =
-        WriteIniString(file, "language", "Handshaking", WholeNumberText(state.Link.Handshaking));
-    const bool stopBits = WriteIniString(file, "language", "StopBit", WholeNumberText(state.Link.StopBits));
+    const bool port = WriteSetupValue(state, "comPort", state.Link.PortNumber);
+    const bool handshaking = WriteSetupValue(state, "Handshaking", state.Link.Handshaking);
+    const bool stopBits = WriteSetupValue(state, "StopBit", state.Link.StopBits);
     return port && handshaking && stopBits;
 }
 

@@ -1,8 +1,8 @@
 #include <algorithm>
 
 #include "app/Texts.h"
-#include "image/FixedText.h"
 #include "link/Packets.h"
+#include "link/PasswordText.h"
 #include "link/RadioIdentityReply.h"
 #include "link/TransferEngine.h"
 
@@ -105,7 +105,7 @@ void TransferEngine::CheckPassword(const DataReply& block) {
     m_channel.StopTimer();
     std::string typed = m_state.ProgrammingPassword;
     if (m_state.Prompts->AskPassword(typed))
-        m_state.ProgrammingPassword = CutFixedText(typed.substr(0, typed.find('\0')));
+        m_state.ProgrammingPassword = PasswordFromTyped(typed);
     if (m_state.ProgrammingPassword == radioPassword) {
         AdvanceTransfer();
         return;
