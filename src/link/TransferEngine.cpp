@@ -14,7 +14,7 @@ namespace {
 
 // The editors need a moment to commit what is being typed before the image is packed.
 constexpr int kWriteStartDelayMs = 100;
-// The success message must be on screen before the records change under the windows.
+// The editor windows have closed before the records change under them.
 constexpr int kReadDoneDelayMs = 500;
 constexpr int kBlockRetries = 3;
 

@@ -88,20 +88,6 @@ TEST_F(ReadWriteTest, WriteStartsOneHundredMillisecondsAfterTheEditorsCommitted)
     EXPECT_EQ(Messages(), std::vector<int>{9005});
 }
 
-TEST_F(ReadWriteTest, WriteBlockCarriesAddressLengthDataChecksumAndEnd) {
-    Write();
-    const auto block = std::find_if(port.Written.begin(), port.Written.end(), [](const Bytes& b) {
-        return b.size() == 22 && b[1] == 0x00 && b[2] == 0x10;
-    });
-    ASSERT_NE(block, port.Written.end());
-    // Slot 2 of new data is empty: sixteen FF bytes, and 00 + 10 + 10 + 16 x FF = 1010.
-    Bytes expected{0x57, 0x00, 0x10, 0x10};
-    expected.insert(expected.end(), 16, 0xFF);
-    expected.push_back(0x10);
-    expected.push_back(0x06);
-    EXPECT_EQ(*block, expected);
-}
-
 TEST_F(ReadWriteTest, CancelledQuestionChangesNothing) {
     prompter.Answer(MsgAnswer::Cancel);
     Engine().ReadFromRadio();

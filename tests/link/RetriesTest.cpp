@@ -29,12 +29,11 @@ TEST_F(RetriesTest, ResendRequestGetsTheSameBlockAgainAtOnceAnyNumberOfTimes) {
 TEST_F(RetriesTest, BadReplyIsIgnoredAndRequestedAgainThreeTimesThenTheFailureQuestion) {
     sim::SimConfig config;
     config.Faults.BadChecksumAddresses = {32};
-    config.Faults.WrongAddressAddresses = {64};
     UseRadio(config);
     const RadioData before = state.Data;
     Read();
     // Address 32 never comes back right: one request and three more, each after 150 ms; then the
-    // question (answered Cancel), so address 64 is never reached.
+    // question (answered Cancel), so address 48 is never reached.
     EXPECT_EQ(CountOf(ReadAddresses(), 32), 4);
     EXPECT_EQ(CountOf(ReadAddresses(), 48), 0);
     EXPECT_EQ(Messages(), (std::vector<int>{9004, 9008}));
