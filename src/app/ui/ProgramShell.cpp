@@ -41,6 +41,9 @@ void ProgramShell::CreateMainWindow() {
                                     m_devices.Dialogs};
     m_main = std::make_unique<frmMain>(m_state, devices);
     connect(m_main.get(), &frmMain::Closed, this, &ProgramShell::Finished);
+    if (RegisterWindows)
+        RegisterWindows(*m_main);
+    m_main->MDIForm_Load();
     m_main->show();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 #include <memory>
 
 #include "app/AppState.h"
@@ -41,6 +42,9 @@ public:
     void ShowSplash(AppState& state) override;
     // Replaces the splash window by the main window.
     void CreateMainWindow();
+
+    // Registers the editor windows with a new main window before it opens.
+    std::function<void(frmMain&)> RegisterWindows;
 
     frmMain* MainWindow() const { return m_main.get(); }
     frmSplash* Splash() const { return m_splash; }

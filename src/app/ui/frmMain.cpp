@@ -32,7 +32,7 @@ namespace mox {
 namespace {
 
 // The width the navigation pane starts with, in twips.
-constexpr int kPaneWidthTwips = 2800;
+constexpr int kPaneWidthTwips = 3300;
 
 }  // namespace
 
@@ -70,14 +70,15 @@ frmMain::frmMain(AppState& state, const MainWindowDevices& devices, QWidget* par
     m_progress = std::make_unique<ProgressWindow>(m_state, [this] { return this; });
     m_engine = std::make_unique<TransferEngine>(m_state, m_devices.Port, m_devices.Timers, Ports, *this,
                                                 *m_progress);
-
-    Entry("mnuTestData")->setVisible(m_state.FactoryTestMode);
     ShowCHInfo(false);
+    UpdateClock();
+}
+
+void frmMain::MDIForm_Load() {
+    Entry("mnuTestData")->setVisible(m_state.FactoryTestMode);
     PlaceWindow();
     SetCaptions();
     LoadTree();
-    UpdateCommandAvailability();
-    UpdateClock();
     LoadNewDoc2();
 }
 

@@ -49,6 +49,9 @@ class frmMain : public QMainWindow, public DocumentWindows, public LinkShell, pu
 public:
     frmMain(AppState& state, const MainWindowDevices& devices, QWidget* parent = nullptr);
     ~frmMain() override;
+    // Opening: texts, tree and new data with the channel list. The windows the program offers are
+    // registered before.
+    void MDIForm_Load();
 
     // The editors that the program offers, by window name; a command whose window is not registered
     // stays disabled. Commands that are not an editor window register a handler for their menu entry.

@@ -1,0 +1,99 @@
+#include "GuiFixture.h"
+
+#include <QApplication>
+
+#include "app/IniFile.h"
+#include "app/Texts.h"
+#include "link/LinkSettingsFile.h"
+#include "link/PortMap.h"
+
+namespace mox::test {
+
+std::optional<std::string> ScriptedFileDialogs::Next() {
+    if (m_answers.empty())
+        return std::nullopt;
+    auto answer = m_answers.front();
+    m_answers.pop_front();
+    return answer;
+}
+
+std::optional<std::string> ScriptedFileDialogs::OpenFileName(const std::string& filter) {
+    ++OpenDialogs;
+    Filters.push_back(filter);
+    return Next();
+}
+
+std::optional<std::string> ScriptedFileDialogs::SaveFileName(const std::string& filter, const std::string&) {
+    ++SaveDialogs;
+    Filters.push_back(filter);
+    return Next();
+}
+
+VirtualTimeDriver::VirtualTimeDriver(VirtualTime& time, int stepMs) {
+    QObject::connect(&m_tick, &QTimer::timeout, [&time, stepMs] { time.RunFor(stepMs); });
+    m_tick.start(0);
+}
+
+VirtualTimeDriver::~VirtualTimeDriver() {
+    m_tick.stop();
+}
+
+GuiFixture::GuiFixture() {
+    folder.InstallLanguageFiles();
+    state.ProgramFolder = folder.ProgramFolder();
+    state.Prompts = &prompter;
+    state.Versions.Firm = {{"V200", "V200"}};
+    state.ProgramTitle = "moxcps test";
+    radio = std::make_unique<sim::SimRadio>();
+    enumerator.Devices = {kCable};
+    port.Attach(kCable, *radio);
+    PortMap ports(MySetupFile(state), enumerator);
+    state.Link.PortNumber = ports.MapByHand(kCable);
+}
+
+GuiFixture::~GuiFixture() {
+    if (main)
+        main->CloseCurAllWindows();
+    main.reset();
+}
+
+void GuiFixture::WriteSetup(const std::string& key, const std::string& value) {
+    WriteIniString(MySetupFile(state), "language", key, value);
+}
+
+std::string GuiFixture::ReadSetup(const std::string& key) const {
+    return ReadIniString(MySetupFile(state), "language", key);
+}
+
+frmMain& GuiFixture::Main(const std::function<void(frmMain&)>& registerWindows) {
+    main = std::make_unique<frmMain>(state, MainWindowDevices{port, enumerator, time, store, dialogs});
+    if (registerWindows)
+        registerWindows(*main);
+    main->MDIForm_Load();
+    main->show();
+    return *main;
+}
+
+void GuiFixture::RegisterStandIns(frmMain& main, const std::vector<QString>& names) {
+    for (const QString& name : names) {
+        main.RegisterWindow(name, [name] {
+            auto* window = new QWidget;
+            window->setWindowTitle(name);
+            window->resize(200, 120);
+            return window;
+        });
+    }
+}
+
+std::vector<QString> GuiFixture::OpenWindowNames() const {
+    std::vector<QString> names;
+    for (QWidget* window : main->ChildWindows())
+        names.push_back(window->objectName());
+    return names;
+}
+
+std::string GuiFixture::Text(int number) const {
+    return GetLanguageText(state, number);
+}
+
+}  // namespace mox::test

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QTimer>
+#include <QWidget>
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "SimRadio.h"
+#include "app/AppState.h"
+#include "app/SettingsStore.h"
+#include "app/ui/frmMain.h"
+#include "files/FileDialogs.h"
+#include "support/ScriptedPrompter.h"
+#include "support/SimRadioPort.h"
+#include "support/TempFolder.h"
+#include "support/VirtualTime.h"
+
+namespace mox::test {
+
+// Answers the open and save dialogs from a script; with the script used up it cancels.
+class ScriptedFileDialogs : public FileDialogs {
+public:
+    std::optional<std::string> OpenFileName(const std::string& filter) override;
+    std::optional<std::string> SaveFileName(const std::string& filter, const std::string& proposed) override;
+
+    void Answer(std::optional<std::string> path) { m_answers.push_back(std::move(path)); }
+    int OpenDialogs = 0;
+    int SaveDialogs = 0;
+    std::vector<std::string> Filters;
+
+private:
+    std::optional<std::string> Next();
+    std::deque<std::optional<std::string>> m_answers;
+};
+
+class ListEnumerator : public PortEnumerator {
+public:
+    std::vector<std::string> ExistingDevices() const override { return Devices; }
+    std::vector<std::string> Devices;
+};
+
+// Runs the virtual clock along with Qt's event loop, so that a modal window driven by the link's
+// timers (the progress window, the first-run window) can finish.
+class VirtualTimeDriver {
+public:
+    explicit VirtualTimeDriver(VirtualTime& time, int stepMs = 20);
+    ~VirtualTimeDriver();
+
+private:
+    QTimer m_tick;
+};
+
+// An installation in a temporary folder with the delivered language files, a simulated radio on the
+// cable "/dev/ttySIM0", scripted questions and dialogs, and the main window on top.
+class GuiFixture : public ::testing::Test {
+protected:
+    static constexpr const char* kCable = "/dev/ttySIM0";
+
+    GuiFixture();
+    ~GuiFixture() override;
+
+    // Writes keys of section "language" of mysetup.ini.
+    void WriteSetup(const std::string& key, const std::string& value);
+    std::string ReadSetup(const std::string& key) const;
+    // The main window, after `registerWindows` has registered its editors; opened as at start-up.
+    frmMain& Main(const std::function<void(frmMain&)>& registerWindows = {});
+    // Registers plain stand-in windows for these editor names.
+    static void RegisterStandIns(frmMain& main, const std::vector<QString>& names);
+    std::vector<QString> OpenWindowNames() const;
+    std::string Text(int number) const;
+
+    TempFolder folder;
+    AppState state;
+    ScriptedPrompter prompter;
+    VirtualTime time;
+    SimRadioPort port{time};
+    std::unique_ptr<sim::SimRadio> radio;
+    ListEnumerator enumerator;
+    MemorySettingsStore store;
+    ScriptedFileDialogs dialogs;
+    std::unique_ptr<frmMain> main;
+};
+
+}  // namespace mox::test
