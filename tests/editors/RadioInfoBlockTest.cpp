@@ -43,21 +43,5 @@ TEST(RadioInfoBlockTest, ErasedBlockGivesEmptyTextsAndKeepsModelAndVersion) {
     EXPECT_EQ(state.Info.VersionInfo, "V2.00");
 }
 
-TEST(RadioInfoBlockTest, NewDataDefaults) {
-    AppState state;
-    state.Model.ModelCode = "RB516G";
-    state.Info.SerialNumber = "OLD";
-
-    ResetRadioInfo(state, Today{"09.07.2024", 11});
-
-    EXPECT_EQ(state.Info.SerialNumber, "");
-    EXPECT_EQ(state.Info.InfoModel, "RB516G");
-    EXPECT_EQ(state.Info.SalesArea, "0595");
-    EXPECT_EQ(state.Info.BatchNumber, "11-1-E-1");
-    EXPECT_EQ(state.Info.CustomerCode, "001A");
-    EXPECT_EQ(state.Info.FactoryDate, "09.07.2024");
-    EXPECT_EQ(state.Info.StockInDate, "09.07.2024");
-}
-
 }  // namespace
 }  // namespace mox

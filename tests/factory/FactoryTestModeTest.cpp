@@ -70,26 +70,18 @@ TEST_F(TestDataBesideDataFilesTest, SaveWritesTheTestDataFileAndOpenReadsIt) {
     EXPECT_EQ(state.SavedTestData[10], 0xA5);
 }
 
-TEST_F(TestDataBesideDataFilesTest, ShortOrMissingTestDataFileKeepsTheSavedCopy) {
+TEST_F(TestDataBesideDataFilesTest, ShortTestDataFileKeepsTheSavedCopyAndNoneIsWrittenOutsideTheMode) {
     state.Document.CurrentPath = PathOf("abc.dat");
     ASSERT_TRUE(SaveDataFile(state, windows));
     TempFolder::WriteFile(PathOf("abc.ted"), "short");
     state.SavedTestData[1] = 9;
-
     ASSERT_TRUE(OpenDataFile(state, windows, PathOf("abc.dat")));
-
     EXPECT_EQ(state.WorkingTestData[1], 9);
-    EXPECT_FALSE(LoadTestDataFile(PathOf("missing.ted"), state.WorkingTestData));
-}
 
-TEST_F(TestDataBesideDataFilesTest, NoTestDataFileOutsideTheFactoryMode) {
     state.FactoryTestMode = false;
-    state.Document.CurrentPath = PathOf("abc.dat");
-
+    state.Document.CurrentPath = PathOf("plain.dat");
     ASSERT_TRUE(SaveDataFile(state, windows));
-
-    EXPECT_FALSE(std::filesystem::exists(PathOf("abc.ted")));
-    EXPECT_FALSE(TestDataPathOf("/x/data.ted").has_value());
+    EXPECT_FALSE(std::filesystem::exists(PathOf("plain.ted")));
 }
 
 }  // namespace

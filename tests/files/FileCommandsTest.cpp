@@ -34,27 +34,20 @@ protected:
     }
 };
 
-TEST_F(FileCommandsTest, NewAfterOpenAsksOnlyWhetherToStartNewData) {
+TEST_F(FileCommandsTest, NewAsksToSaveOnlyChangedDataAndAlwaysAsksToStart) {
     OpenSavedFile("a.dat");
     prompts.Answer(MsgAnswer::Ok);
-
     FileNew(state, dialogs, windows);
-
     EXPECT_THAT(prompts.Numbers(), ElementsAre(9026));
     EXPECT_THAT(windows.Calls, ElementsAre("new"));
-}
 
-TEST_F(FileCommandsTest, NewWithChangesSavesOnYesThenStillAsks) {
-    OpenSavedFile("a.dat");
     state.Data.Functions.Options.SquelchLevel = 2;
     prompts.Answer(MsgAnswer::Yes);
     prompts.Answer(MsgAnswer::Cancel);
-
     FileNew(state, dialogs, windows);
-
-    EXPECT_THAT(prompts.Numbers(), ElementsAre(9006, 9026));
+    EXPECT_THAT(prompts.Numbers(), ElementsAre(9026, 9006, 9026));
     EXPECT_EQ(TempFolder::ReadFile(PathOf("a.dat"))[8071], 2);
-    EXPECT_THAT(windows.Calls, ElementsAre("caption"));
+    EXPECT_THAT(windows.Calls, ElementsAre("new", "caption"));
 }
 
 TEST_F(FileCommandsTest, SavingNeverSavedDataAsksForAName) {
@@ -86,33 +79,26 @@ TEST_F(FileCommandsTest, SaveAsksWithTheFileNameFirst) {
     EXPECT_EQ(dialogs.Shown, 0);
 }
 
-TEST_F(FileCommandsTest, CancelledDialogsChangeNothing) {
+TEST_F(FileCommandsTest, CancelOrAFailedSaveEndsOpenAndCancelledDialogsChangeNothing) {
     OpenSavedFile("a.dat");
     state.Data.Functions.Options.SquelchLevel = 2;
     const RadioData before = state.Data;
-    prompts.Answer(MsgAnswer::No);
+    prompts.Answer(MsgAnswer::Cancel);
+    EXPECT_FALSE(FileOpen(state, dialogs, windows));
+    EXPECT_EQ(dialogs.Shown, 0);
 
+    prompts.Answer(MsgAnswer::No);
     EXPECT_FALSE(FileOpen(state, dialogs, windows));
     EXPECT_FALSE(FileSaveAs(state, dialogs, windows));
-
     EXPECT_EQ(state.Data, before);
     EXPECT_EQ(state.Document.CurrentPath, PathOf("a.dat"));
     EXPECT_TRUE(windows.Calls.empty());
-    EXPECT_EQ(TempFolder::ReadFile(PathOf("a.dat"))[8071], 0);
-}
-
-TEST_F(FileCommandsTest, OpenEndsOnCancelAndWhenTheSaveFails) {
-    OpenSavedFile("a.dat");
-    state.Data.Functions.Options.SquelchLevel = 2;
-    prompts.Answer(MsgAnswer::Cancel);
-    EXPECT_FALSE(FileOpen(state, dialogs, windows));
 
     state.Document.CurrentPath = PathOf("gone/a.dat");
     prompts.Answer(MsgAnswer::Yes);
     EXPECT_FALSE(FileOpen(state, dialogs, windows));
-
-    EXPECT_THAT(prompts.Numbers(), ElementsAre(9006, 9006, 9002));
-    EXPECT_EQ(dialogs.Shown, 0);
+    EXPECT_THAT(prompts.Numbers(), ElementsAre(9006, 9006, 9006, 9002));
+    EXPECT_EQ(dialogs.Shown, 2);
 }
 
 TEST_F(FileCommandsTest, FailedOpenOrSaveAsKeepsTheCurrentPath) {

@@ -64,15 +64,11 @@ TEST_F(NewRadioDataTest, BandFileGivesOnlyItsChannelOneUnlessInitialising) {
     MakeNew(true);
     EXPECT_EQ(state.Data.Channels.Count, 3);
     EXPECT_FALSE(IsDataChanged(state));
-}
 
-TEST_F(NewRadioDataTest, BandFileWithoutChannelOneGivesNoChannel) {
-    RadioData dealer = DealerData();
-    dealer.Channels.Records[1].Number = 4;
-    WriteDataFile(InitFile("RB516_0.dat").string(), dealer);
-
+    RadioData withoutOne = DealerData();
+    withoutOne.Channels.Records[1].Number = 4;
+    WriteDataFile(InitFile("RB516_0.dat").string(), withoutOne);
     MakeNew();
-
     EXPECT_EQ(state.Data.Channels.Count, 0);
 }
 
