@@ -29,6 +29,11 @@ std::optional<std::string> ScriptedFileDialogs::SaveFileName(const std::string& 
     return Next();
 }
 
+void Settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
 VirtualTimeDriver::VirtualTimeDriver(VirtualTime& time, int stepMs) {
     QObject::connect(&m_tick, &QTimer::timeout, [&time, stepMs] { time.RunFor(stepMs); });
     m_tick.start(0);

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QTimer>
 #include <QWidget>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -54,6 +56,24 @@ public:
 private:
     QTimer m_tick;
 };
+
+// Runs `act` on the next modal window of type T once it shows (the dialog of a command that is being
+// triggered); the action must close it.
+template <typename T>
+void WhenModalShows(std::function<void(T&)> act) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            act(*dialog);
+        }
+    });
+    poll->start(5);
+}
+
+// Lets closed windows go and pending events run.
+void Settle();
 
 // An installation in a temporary folder with the delivered language files, a simulated radio on the
 // cable "/dev/ttySIM0", scripted questions and dialogs, and the main window on top.

@@ -17,11 +17,6 @@ namespace mox::test {
 
 namespace {
 
-void Settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
 QPoint PlaceOf(frmMain& main, const QString& name) {
     return main.FindWindow(name)->parentWidget()->pos();
 }

@@ -1,0 +1,62 @@
+#include <QAction>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTest>
+
+#include "GuiFixture.h"
+#include "image/ui/FrmModelInfo.h"
+
+namespace mox::test {
+
+namespace {
+
+class ModelDialogTest : public GuiFixture {
+protected:
+    void Choose(frmMain& window, const QString& model, const QString& band) {
+        WhenModalShows<FrmModelInfo>([model, band](FrmModelInfo& dialog) {
+            dialog.Combo1->setCurrentText(model);
+            dialog.Combo2->setCurrentText(band);
+            dialog.CommandOK->click();
+        });
+        window.Entry("mnuModelInfo")->trigger();
+    }
+};
+
+TEST_F(ModelDialogTest, OkWithoutAChangeAsksNothingAndMakesNoNewData) {
+    frmMain& window = Main();
+    state.Data.Channels.Count = 0;
+    Choose(window, "MOX-5HK", "400 - 480 MHz");
+    EXPECT_TRUE(prompter.Prompts.empty());
+    EXPECT_FALSE(window.NewDocTimer.isActive());
+    EXPECT_EQ(state.Data.Channels.Count, 0);
+}
+
+TEST_F(ModelDialogTest, AConfirmedChangeMakesNewDataForTheChosenBand) {
+    frmMain& window = Main();
+    prompter.Answer(MsgAnswer::Ok);
+    Choose(window, "MOX-5HK_1", "136 - 174 MHz");
+
+    ASSERT_EQ(prompter.Numbers(), std::vector<int>{9016});
+    EXPECT_EQ(prompter.Prompts[0].Title, Text(9019));
+    EXPECT_EQ(prompter.Prompts[0].Buttons, MsgButtons::OkCancel);
+    EXPECT_EQ(state.Model.ModelCode, "RB516G");
+    EXPECT_EQ(state.Model.BandCode, 8);
+    ASSERT_TRUE(window.NewDocTimer.isActive());
+    QTest::qWait(150);
+    EXPECT_FALSE(window.NewDocTimer.isActive());
+    EXPECT_TRUE(window.windowTitle().contains("MOX-5HK_1:136 - 174 MHz"));
+    EXPECT_EQ(state.Data.Channels.Count, 1);
+}
+
+TEST_F(ModelDialogTest, CancellingTheWarningChangesNothing) {
+    frmMain& window = Main();
+    prompter.Answer(MsgAnswer::Cancel);
+    Choose(window, "MOX-5HK", "136 - 174 MHz");
+    EXPECT_EQ(state.Model.BandName, "400 - 480 MHz");
+    EXPECT_EQ(state.Model.UpperLimit, 480);
+    EXPECT_FALSE(window.NewDocTimer.isActive());
+}
+
+}  // namespace
+
+}  // namespace mox::test
