@@ -13,15 +13,17 @@ class ProgressWindowTest : public GuiFixture {
 protected:
     // Reads the radio through the menu with the progress window on screen; records what it showed.
     void Read() {
-        VirtualTimeDriver drive(time);
-        WhenModalShows<FrmProgress>([this](FrmProgress& window) {
+        std::unique_ptr<VirtualTimeDriver> drive;
+        WhenModalShows<FrmProgress>([this, &drive](FrmProgress& window) {
             caption = window.windowTitle().toStdString();
             label = window.Label1->text().toStdString();
             percentText = window.Label2->text();
             QObject::connect(window.ProgressBar1, &QProgressBar::valueChanged,
                              [this](int value) { percents.push_back(value); });
+            drive = std::make_unique<VirtualTimeDriver>(time);
         });
         main->Entry("mnuReadFromRadio")->trigger();
+        drive.reset();
         time.RunFor(600);
         Settle();
     }
@@ -42,7 +44,7 @@ TEST_F(ProgressWindowTest, AFullReadShowsItsProgressAndEndsWithTheReadData) {
     EXPECT_EQ(label, Text(9029));
     EXPECT_EQ(percentText, "0%");
     ASSERT_FALSE(percents.empty());
-    // The last block starts at 2816 of 2831: the bar ends at 99 as the radio's own software shows it.
+    // The last block starts at 2816 and the last address is 2831, so the bar stops at 99.
     EXPECT_EQ(percents.back(), 99);
     EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end()));
     EXPECT_EQ(prompter.Numbers(), (std::vector<int>{9004, 9009}));
