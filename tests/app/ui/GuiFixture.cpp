@@ -90,9 +90,9 @@ void GuiFixture::RegisterStandIns(frmMain& main, const std::vector<QString>& nam
     }
 }
 
-std::vector<QString> GuiFixture::OpenWindowNames() const {
+std::vector<QString> GuiFixture::OpenWindowNamesOf(const frmMain& main) {
     std::vector<QString> names;
-    for (QWidget* window : main->ChildWindows())
+    for (QWidget* window : main.ChildWindows())
         names.push_back(window->objectName());
     return names;
 }

@@ -91,7 +91,8 @@ protected:
     frmMain& Main(const std::function<void(frmMain&)>& registerWindows = {});
     // Registers plain stand-in windows for these editor names.
     static void RegisterStandIns(frmMain& main, const std::vector<QString>& names);
-    std::vector<QString> OpenWindowNames() const;
+    std::vector<QString> OpenWindowNames() const { return OpenWindowNamesOf(*main); }
+    static std::vector<QString> OpenWindowNamesOf(const frmMain& window);
     std::string Text(int number) const;
 
     TempFolder folder;
