@@ -13,8 +13,15 @@ struct EditorNode {
 };
 
 constexpr EditorNode kEditorNodes[] = {
-    {"N1", 12001},  {"N2", 12002},  {"N4", 12004}, {"N8", 12010}, {"N9", 12011},
-    {"N10", 12012}, {"N11", 12013}, {"N6", 12006}, {"N7", 12007},
+    {"N1", 12001},   // texts
+    {"N2", 12002},   // texts
+    {"N4", 12004},   // texts
+    {"N8", 12010},   // texts
+    {"N9", 12011},   // texts
+    {"N10", 12012},  // texts
+    {"N11", 12013},  // texts
+    {"N6", 12006},   // texts
+    {"N7", 12007},   // texts
 };
 
 }  // namespace

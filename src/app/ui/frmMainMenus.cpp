@@ -26,9 +26,13 @@ struct MenuEntry {
     int Flags;
 };
 
-struct MenuTable {
+struct MenuTitle {
     const char* Name;
     int Text;
+};
+
+struct MenuTable {
+    MenuTitle Title;
     std::vector<MenuEntry> Entries;
 };
 
@@ -38,77 +42,70 @@ MenuEntry Separator(const char* name) {
 
 const std::vector<MenuTable>& Menus() {
     static const std::vector<MenuTable> menus = {
-        {"mnuFile",
-         10000,
-         {{"mnuFileNew", 10001, nullptr, QKeySequence("Ctrl+N"), kNone},
-          {"mnuFileOpen", 10002, nullptr, QKeySequence("Ctrl+O"), kNone},
+        {{"mnuFile", 10000},                                               // texts
+         {{"mnuFileNew", 10001, nullptr, QKeySequence("Ctrl+N"), kNone},   // texts
+          {"mnuFileOpen", 10002, nullptr, QKeySequence("Ctrl+O"), kNone},  // texts
           {"mnuFileEOpen", 0, "&Open", {}, kHidden},
-          {"mnuFileSave", 10003, nullptr, {}, kNone},
-          {"mnuFileSaveAs", 10004, nullptr, {}, kNone},
+          {"mnuFileSave", 10003, nullptr, {}, kNone},    // texts
+          {"mnuFileSaveAs", 10004, nullptr, {}, kNone},  // texts
           Separator("mnuFileBar0"),
-          {"mnuFilePrint", 10005, nullptr, {}, kHidden},
+          {"mnuFilePrint", 10005, nullptr, {}, kHidden},  // texts
           Separator("mnuFileBar1"),
-          {"mnuFileExit", 10006, nullptr, {}, kNone}}},
-        {"mnuModel", 10100, {{"mnuModelInfo", 10101, nullptr, {}, kNone}}},
-        {"MnuCHEdit",
-         10800,
-         {{"MnuCHCut", 10801, nullptr, QKeySequence("Ctrl+X"), kNone},
-          {"MnuCHCopy", 10802, nullptr, QKeySequence("Ctrl+C"), kNone},
-          {"MnuCHPaste", 10803, nullptr, QKeySequence("Ctrl+V"), kNone},
+          {"mnuFileExit", 10006, nullptr, {}, kNone}}},                   // texts
+        {{"mnuModel", 10100},                                             // texts
+         {{"mnuModelInfo", 10101, nullptr, {}, kNone}}},                  // texts
+        {{"MnuCHEdit", 10800},                                            // texts
+         {{"MnuCHCut", 10801, nullptr, QKeySequence("Ctrl+X"), kNone},    // texts
+          {"MnuCHCopy", 10802, nullptr, QKeySequence("Ctrl+C"), kNone},   // texts
+          {"MnuCHPaste", 10803, nullptr, QKeySequence("Ctrl+V"), kNone},  // texts
           Separator("MnuCHBar1"),
-          {"MnuCHInsert", 10804, nullptr, QKeySequence("Ctrl+I"), kNone},
-          {"MnuCHDelete", 10805, nullptr, QKeySequence(Qt::Key_Delete), kNone},
-          {"MnuCHMoveUp", 10806, nullptr, QKeySequence("Ctrl+U"), kNone},
-          {"MnuCHMoveDown", 10807, nullptr, QKeySequence("Ctrl+D"), kNone}}},
-        {"mnuEdit",
-         10200,
-         {{"mnuChannelInfo", 10201, nullptr, {}, kNone},
+          {"MnuCHInsert", 10804, nullptr, QKeySequence("Ctrl+I"), kNone},        // texts
+          {"MnuCHDelete", 10805, nullptr, QKeySequence(Qt::Key_Delete), kNone},  // texts
+          {"MnuCHMoveUp", 10806, nullptr, QKeySequence("Ctrl+U"), kNone},        // texts
+          {"MnuCHMoveDown", 10807, nullptr, QKeySequence("Ctrl+D"), kNone}}},    // texts
+        {{"mnuEdit", 10200},                                                     // texts
+         {{"mnuChannelInfo", 10201, nullptr, {}, kNone},                         // texts
           Separator("mnuEditBar0"),
-          {"mnuOptFeature", 10202, nullptr, {}, kNone},
-          {"MnuRadioFre", 10203, nullptr, {}, kHidden},
-          {"MnuDTMF", 10204, nullptr, {}, kNone},
-          {"MnuKey", 10208, nullptr, {}, kNone},
-          {"MnuScan", 10209, nullptr, {}, kNone},
-          {"MnuAlert", 10210, nullptr, {}, kNone},
-          {"MnuTestFre", 10205, nullptr, {}, kHidden},
-          {"mnuTestData", 10212, nullptr, {}, kNone},
+          {"mnuOptFeature", 10202, nullptr, {}, kNone},  // texts
+          {"MnuRadioFre", 10203, nullptr, {}, kHidden},  // texts
+          {"MnuDTMF", 10204, nullptr, {}, kNone},        // texts
+          {"MnuKey", 10208, nullptr, {}, kNone},         // texts
+          {"MnuScan", 10209, nullptr, {}, kNone},        // texts
+          {"MnuAlert", 10210, nullptr, {}, kNone},       // texts
+          {"MnuTestFre", 10205, nullptr, {}, kHidden},   // texts
+          {"mnuTestData", 10212, nullptr, {}, kNone},    // texts
           Separator("mnuEditBar2"),
-          {"mnuEmbeddedMsg", 10206, nullptr, {}, kNone},
-          {"MnuLocalInfo", 10207, nullptr, {}, kNone},
+          {"mnuEmbeddedMsg", 10206, nullptr, {}, kNone},  // texts
+          {"MnuLocalInfo", 10207, nullptr, {}, kNone},    // texts
           Separator("mnuEditBar3"),
-          {"MnuCHBatch", 10211, nullptr, {}, kNone}}},
-        {"mnuProgram",
-         10300,
-         {{"mnuReadFromRadio", 10301, nullptr, QKeySequence("Ctrl+R"), kNone},
-          {"mnuWriteToRadio", 10302, nullptr, QKeySequence("Ctrl+W"), kNone},
-          {"MnuProPassWord", 10303, nullptr, QKeySequence("Ctrl+P"), kNone}}},
-        {"mnuSet",
-         10400,
-         {{"mnuComm", 10401, nullptr, {}, kNone},
-          {"mnuLanguage", 10402, nullptr, {}, kNone},
-          {"MnuInit", 10403, nullptr, {}, kNone},
+          {"MnuCHBatch", 10211, nullptr, {}, kNone}}},                          // texts
+        {{"mnuProgram", 10300},                                                 // texts
+         {{"mnuReadFromRadio", 10301, nullptr, QKeySequence("Ctrl+R"), kNone},  // texts
+          {"mnuWriteToRadio", 10302, nullptr, QKeySequence("Ctrl+W"), kNone},   // texts
+          {"MnuProPassWord", 10303, nullptr, QKeySequence("Ctrl+P"), kNone}}},  // texts
+        {{"mnuSet", 10400},                                                     // texts
+         {{"mnuComm", 10401, nullptr, {}, kNone},                               // texts
+          {"mnuLanguage", 10402, nullptr, {}, kNone},                           // texts
+          {"MnuInit", 10403, nullptr, {}, kNone},                               // texts
           Separator("MnuCHBar2"),
-          {"MnuCHHabits", 10808, nullptr, QKeySequence("Ctrl+H"), kNone}}},
-        {"mnuView",
-         10500,
-         {{"mnuTreeView", 10501, nullptr, {}, kChecked},
+          {"MnuCHHabits", 10808, nullptr, QKeySequence("Ctrl+H"), kNone}}},  // texts
+        {{"mnuView", 10500},                                                 // texts
+         {{"mnuTreeView", 10501, nullptr, {}, kChecked},                     // texts
           Separator("mnuViewBar0"),
-          {"mnuViewToolbar", 10502, nullptr, {}, kChecked},
-          {"mnuViewStatusBar", 10503, nullptr, {}, kChecked}}},
-        {"mnuWindow",
-         10600,
-         {{"mnuWindowCascade", 10601, nullptr, {}, kNone},
+          {"mnuViewToolbar", 10502, nullptr, {}, kChecked},      // texts
+          {"mnuViewStatusBar", 10503, nullptr, {}, kChecked}}},  // texts
+        {{"mnuWindow", 10600},                                   // texts
+         {{"mnuWindowCascade", 10601, nullptr, {}, kNone},       // texts
           {"mnuWindowTileHorizontal", 0, "Tile Windows &Horizontally", {}, kHidden},
           {"mnuWindowTileVertical", 0, "Tile Windows &Vertically", {}, kHidden},
           {"mnuWindowArrangeIcons", 0, "&Arrange Icons", {}, kHidden},
           Separator("mnuWindowBar0"),
-          {"mnuCloseAll", 10602, nullptr, {}, kNone},
+          {"mnuCloseAll", 10602, nullptr, {}, kNone},  // texts
           Separator("mnuWindowBar1")}},
-        {"mnuHelp",
-         10700,
-         {{"mnuHelpTopic", 10701, nullptr, {}, kHidden},
+        {{"mnuHelp", 10700},                              // texts
+         {{"mnuHelpTopic", 10701, nullptr, {}, kHidden},  // texts
           Separator("mnuHelpBar0"),
-          {"mnuHelpAbout", 10702, nullptr, {}, kNone}}},
+          {"mnuHelpAbout", 10702, nullptr, {}, kNone}}},  // texts
     };
     return menus;
 }
@@ -120,13 +117,27 @@ struct ToolPosition {
 
 // The 21 positions of the tool bar; positions 11 to 19 belong to the channel list.
 constexpr ToolPosition kToolPositions[] = {
-    {"NewFile", 11000},     {"OpenFile", 11001},    {"SaveFile", 11002},
-    {nullptr, 0},           {"Print", 11003},       {nullptr, 0},
-    {"ReadRadio", 11004},   {"CommSet", 11005},     {"WriteRadio", 11006},
-    {nullptr, 0},           {"BtnCHCut", 11010},    {"BtnCHCopy", 11011},
-    {"BtnCHPaste", 11012},  {nullptr, 0},           {"BtnCHInsert", 11013},
-    {"BtnCHDelete", 11014}, {"BtnCHMoveUp", 11015}, {"BtnCHMoveDown", 11016},
-    {nullptr, 0},           {"About", 11007},       {nullptr, 0},
+    {"NewFile", 11000},   // texts
+    {"OpenFile", 11001},  // texts
+    {"SaveFile", 11002},  // texts
+    {nullptr, 0},
+    {"Print", 11003},  // texts
+    {nullptr, 0},
+    {"ReadRadio", 11004},   // texts
+    {"CommSet", 11005},     // texts
+    {"WriteRadio", 11006},  // texts
+    {nullptr, 0},
+    {"BtnCHCut", 11010},    // texts
+    {"BtnCHCopy", 11011},   // texts
+    {"BtnCHPaste", 11012},  // texts
+    {nullptr, 0},
+    {"BtnCHInsert", 11013},    // texts
+    {"BtnCHDelete", 11014},    // texts
+    {"BtnCHMoveUp", 11015},    // texts
+    {"BtnCHMoveDown", 11016},  // texts
+    {nullptr, 0},
+    {"About", 11007},  // texts
+    {nullptr, 0},
 };
 constexpr int kFirstChannelTool = 11;
 constexpr int kLastChannelTool = 19;
@@ -136,9 +147,9 @@ constexpr int kLastChannelTool = 19;
 void frmMain::BuildMenus() {
     for (const MenuTable& table : Menus()) {
         QMenu* menu = menuBar()->addMenu(QString());
-        menu->setObjectName(table.Name);
-        menu->menuAction()->setObjectName(table.Name);
-        m_menus.insert(table.Name, menu);
+        menu->setObjectName(table.Title.Name);
+        menu->menuAction()->setObjectName(table.Title.Name);
+        m_menus.insert(table.Title.Name, menu);
         for (const MenuEntry& entry : table.Entries) {
             QAction* action = (entry.Flags & kSeparator) ? menu->addSeparator() : menu->addAction(QString());
             action->setObjectName(entry.Name);
@@ -202,7 +213,7 @@ void frmMain::SetCaptions() {
     ShowMainTxt();
     LoadBKPic();
     for (const MenuTable& table : Menus()) {
-        m_menus[table.Name]->setTitle(UiText(m_state, table.Text));
+        m_menus[table.Title.Name]->setTitle(UiText(m_state, table.Title.Text));
         for (const MenuEntry& entry : table.Entries) {
             if (entry.Text != 0)
                 m_entries[entry.Name]->setText(UiText(m_state, entry.Text));

@@ -56,12 +56,12 @@ QFormLayout* MakeForm() {
 FrmRadioInfo::FrmRadioInfo(const AppState& state, QWidget* parent) : QWidget(parent) {
     setObjectName("FrmRadioInfo");
     setWindowTitle(UiText(state, 21000));
+    // The captions of Label1(0) to Label1(6) and of Label1(7) to Label1(13).
+    constexpr int kFirstLabels[] = {21005, 21006, 21007, 21008, 21009, 21011, 21010};  // texts
+    constexpr int kLastLabels[] = {21012, 21003, 21004, 21013, 21014, 21015, 21016};   // texts
     for (int i = 0; i < 14; ++i)
-        Label1[i] = MakeLabel(this, QString("Label1_%1").arg(i), QString());
-    constexpr int kLabelTexts[14] = {21005, 21006, 21007, 21008, 21009, 21011, 21010,
-                                     21012, 21003, 21004, 21013, 21014, 21015, 21016};
-    for (int i = 0; i < 14; ++i)
-        Label1[i]->setText(UiText(state, kLabelTexts[i]));
+        Label1[i] = MakeLabel(this, QString("Label1_%1").arg(i),
+                              UiText(state, i < 7 ? kFirstLabels[i] : kLastLabels[i - 7]));
     Label2 = MakeLabel(this, "Label2", UiText(state, 21002));
     for (int i = 0; i < 12; ++i) {
         if (i != 4)
