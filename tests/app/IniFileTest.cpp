@@ -65,13 +65,5 @@ TEST_F(IniFileTest, WriteRefusesWhatWouldDamageTheFile) {
     EXPECT_FALSE(WriteIniString(folder.Root() / "dir.ini", "S", "k", "1"));
 }
 
-TEST_F(IniFileTest, SectionListsItsKeysInFileOrder) {
-    TempFolder::WriteFile(file, "[ports]\nCOM3=/dev/a\nCOM1=/dev/b\n[x]\nCOM2=/dev/c\n");
-    const auto entries = ReadIniSection(file, "PORTS");
-    ASSERT_EQ(entries.size(), 2u);
-    EXPECT_EQ(entries[0], (std::pair<std::string, std::string>("COM3", "/dev/a")));
-    EXPECT_EQ(entries[1], (std::pair<std::string, std::string>("COM1", "/dev/b")));
-}
-
 }  // namespace
 }  // namespace mox

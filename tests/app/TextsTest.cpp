@@ -68,14 +68,6 @@ TEST_F(TextsTest, FileRewrittenWhileRunningTakesEffectAtOnce) {
     EXPECT_EQ(GetLanguageText(state, 9004), "BBBB");
 }
 
-TEST_F(TextsTest, FollowsTheCurrentLanguageFile) {
-    WriteLanguageFile("english.ini", "[Main]\n12000=Programmer\n");
-    WriteLanguageFile("chinese.ini", "[Main]\n12000=\xE5\x86\x99\xE9\xA2\x91\n");
-    EXPECT_EQ(GetLanguageText(state, 12000), "Programmer");
-    state.Language.FileName = "chinese.ini";
-    EXPECT_EQ(GetLanguageText(state, 12000), "\xE5\x86\x99\xE9\xA2\x91");
-}
-
 TEST_F(TextsTest, StandardButtonsTakeTheirCaptions) {
     WriteLanguageFile("english.ini", "[Msg]\n9017=OK\n9018=Cancel\n9023=Close\n9025=Help\n");
     EXPECT_EQ(CommandCaption(state, "CommandOK"), "OK");

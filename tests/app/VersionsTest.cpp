@@ -53,11 +53,6 @@ TEST(VersionTag, IsAVFollowedByThreeDigits) {
     EXPECT_FALSE(IsVersionTag(""));
 }
 
-TEST(VersionTag, IsShownWithAPointAfterTheMajorDigit) {
-    EXPECT_EQ(ShownVersion("V200"), "V2.00");
-    EXPECT_EQ(ShownVersion("V123"), "V1.23");
-}
-
 TEST_F(VersionsTest, RootFolderIsTheParentOfTheProgramFolder) {
     EXPECT_EQ(RootFolder(state), folder.Root());
     state.ProgramFolder = folder.ProgramFolder() / "";

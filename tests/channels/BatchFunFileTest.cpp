@@ -47,14 +47,5 @@ TEST_F(BatchFunFileTest, UnreadableFileLeavesTheSelectionAsItWas) {
     EXPECT_EQ(TempFolder::ReadFile(File()), std::string(5, '\x01'));
 }
 
-TEST_F(BatchFunFileTest, SelectionIsWrittenWhole) {
-    state.BatchItems.fill(0);
-    state.BatchItems[2] = 1;
-    ASSERT_TRUE(WriteBatchItemSelection(state));
-    std::string expected(20, '\0');
-    expected[2] = '\x01';
-    EXPECT_EQ(TempFolder::ReadFile(File()), expected);
-}
-
 }  // namespace
 }  // namespace mox
