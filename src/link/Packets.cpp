@@ -1,5 +1,7 @@
 #include "link/Packets.h"
 
+#include <algorithm>
+
 namespace mox {
 
 namespace {
@@ -29,10 +31,14 @@ Bytes ReadRequest(int address) {
 }
 
 Bytes WriteBlock(int address, const std::uint8_t* data16) {
-    Bytes packet{kWrite, High(address), Low(address), kDataBlockLength};
-    packet.insert(packet.end(), data16, data16 + kDataBlockLength);
-    packet.push_back(0);
-    packet.push_back(kAck);
+    // Sized once and filled in place: one allocation per block.
+    Bytes packet(4 + kDataBlockLength + 2);
+    packet[0] = kWrite;
+    packet[1] = High(address);
+    packet[2] = Low(address);
+    packet[3] = kDataBlockLength;
+    std::copy(data16, data16 + kDataBlockLength, packet.begin() + 4);
+    packet.back() = kAck;
     packet[packet.size() - 2] = PacketChecksum(packet);
     return packet;
 }
