@@ -41,6 +41,9 @@ int Run(const mox::cli::CliCommand& command) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The plain poll-based event loop answers a radio reply sooner than the GLib one, and a tool
+    // without windows has nothing to share a GLib loop with.
+    qputenv("QT_NO_GLIB", "1");
     QCoreApplication app(argc, argv);
     const mox::cli::CliParseResult parsed =
         mox::cli::ParseCliArgs(std::vector<std::string>(argv + 1, argv + argc));

@@ -131,6 +131,8 @@ const std::map<std::string, ValueOption>& ValueOptions() {
 bool SetFlag(SimOptions& o, const std::string& name) {
     if (name == "--baud")
         o.EmulateBaud = true;
+    else if (name == "--timestamps")
+        o.Timestamps = true;
     else if (name == "--noise")
         o.Config.Faults.Noise = true;
     else if (name == "--no-end-ack")
@@ -185,7 +187,7 @@ std::string SimUsage() {
            "              [--version TAG] [--feature N] [--password PW] [--baud] [--stop-bits N]\n"
            "              [--handshaking N] [--drop N,...] [--bad-checksum ADDR,...]\n"
            "              [--wrong-address ADDR,...] [--resend ADDR:COUNT,...] [--vanish-after N]\n"
-           "              [--noise] [--no-end-ack] [--transcript FILE] [--save FILE]\n"
+           "              [--noise] [--no-end-ack] [--transcript FILE] [--timestamps] [--save FILE]\n"
            "Plays a MOX-5HK radio on a pseudo-terminal linked at PATH until it is stopped.\n"
            "Numbers may be written in hexadecimal with 0x in front.\n";
 }

@@ -17,6 +17,7 @@ struct SimOptions {
     std::string TranscriptFile;
     std::string SaveFile;
     bool EmulateBaud = false;
+    bool Timestamps = false;
     bool Help = false;
     // Which parts of the identity were given, so that they win over a loaded image.
     bool ModelGiven = false;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <string>
 #include <thread>
 
 namespace mox::sim {
@@ -13,6 +14,7 @@ namespace {
 constexpr long long kByteNs = 10LL * 1000000000LL / 9600;
 // A request whose rest does not come within this time is forgotten, as the radio does.
 constexpr int kQuietMs = 100;
+constexpr long long kSpinNs = 200000;
 
 long long NowNs() {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(
@@ -22,8 +24,14 @@ long long NowNs() {
 
 }  // namespace
 
-SimServer::SimServer(SimRadio& radio, PseudoTerminal& line, bool emulateBaud, std::ostream* transcript)
-    : m_radio(radio), m_line(line), m_emulateBaud(emulateBaud), m_transcript(transcript) {}
+SimServer::SimServer(SimRadio& radio, PseudoTerminal& line, bool emulateBaud, std::ostream* transcript,
+                     bool timestamps)
+    : m_radio(radio),
+      m_line(line),
+      m_emulateBaud(emulateBaud),
+      m_transcript(transcript),
+      m_timestamps(timestamps),
+      m_startNs(NowNs()) {}
 
 void SimServer::Serve(const volatile std::sig_atomic_t& stop) {
     while (stop == 0 && ServeOnce(kQuietMs)) {
@@ -37,9 +45,10 @@ bool SimServer::ServeOnce(int waitMilliseconds) {
     int ready = poll(&waiting, 1, waitMilliseconds);
     if (ready == 0) {
         m_radio.DiscardPartialRequest();
-        WriteTranscript();
+        WriteTranscript(NowNs(), NowNs());
         return true;
     }
+    const long long readNs = NowNs();
     mox::Bytes request = m_line.ReadAvailable();
     if (request.empty()) {
         // Woken without anything to read (a hang-up in between): do not spin.
@@ -47,7 +56,7 @@ bool SimServer::ServeOnce(int waitMilliseconds) {
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         return true;
     }
-    Pace(request.size());
+    Pace(request.size(), NowNs());
     if (!m_radio.AcceptsSettings(m_line.StopBits(), m_line.Handshaking())) {
         // Wrong stop bits or handshaking garble every byte: the radio understands nothing.
         m_radio.DiscardPartialRequest();
@@ -57,10 +66,12 @@ bool SimServer::ServeOnce(int waitMilliseconds) {
     }
     mox::Bytes reply = m_radio.Receive(request);
     if (!reply.empty()) {
-        Pace(reply.size());
+        // The answer follows the request on the line at once: a late wake-up from the wait above must
+        // not count as line time.
+        Pace(reply.size(), m_lineFreeNs);
         m_line.Write(reply);
     }
-    WriteTranscript();
+    WriteTranscript(readNs, NowNs());
     if (m_radio.Vanished()) {
         m_line.Close();
         return false;
@@ -68,24 +79,37 @@ bool SimServer::ServeOnce(int waitMilliseconds) {
     return true;
 }
 
-// Holds the bytes back until the line would have carried them: they follow what is on the line already.
-void SimServer::Pace(std::size_t byteCount) {
+// Holds the bytes back until the line would have carried them: they start at `startNs` or when the
+// line is free, whichever is later.
+void SimServer::Pace(std::size_t byteCount, long long startNs) {
     if (!m_emulateBaud)
         return;
-    m_lineFreeNs = std::max(m_lineFreeNs, NowNs()) + static_cast<long long>(byteCount) * kByteNs;
-    long long wait = m_lineFreeNs - NowNs();
+    m_lineFreeNs = std::max(m_lineFreeNs, startNs) + static_cast<long long>(byteCount) * kByteNs;
+    // Sleep most of the way and spin the rest: a sleeper wakes late by a scheduler tick's fraction,
+    // and over the 360 waits of a transfer that would add up to a slower line than 9600 baud.
+    const long long wait = m_lineFreeNs - kSpinNs - NowNs();
     if (wait > 0)
         std::this_thread::sleep_for(std::chrono::nanoseconds(wait));
+    while (NowNs() < m_lineFreeNs) {
+    }
 }
 
-void SimServer::WriteTranscript() {
+void SimServer::WriteTranscript(long long readNs, long long sentNs) {
     const auto& lines = m_radio.Transcript();
     if (m_transcript == nullptr) {
         m_transcribed = lines.size();
         return;
     }
-    for (; m_transcribed < lines.size(); ++m_transcribed)
-        *m_transcript << lines[m_transcribed] << '\n';
+    for (; m_transcribed < lines.size(); ++m_transcribed) {
+        const std::string& line = lines[m_transcribed];
+        if (m_timestamps) {
+            // Microseconds as milliseconds with three decimals, without the locale's help.
+            const long long us = ((line[0] == '<' ? sentNs : readNs) - m_startNs) / 1000;
+            const std::string fraction = std::to_string(1000 + us % 1000).substr(1);
+            *m_transcript << us / 1000 << '.' << fraction << ' ';
+        }
+        *m_transcript << line << '\n';
+    }
     m_transcript->flush();
 }
 

@@ -14,7 +14,10 @@ namespace mox::sim {
 // bits or handshaking are not the radio's.
 class SimServer {
 public:
-    SimServer(SimRadio& radio, PseudoTerminal& line, bool emulateBaud, std::ostream* transcript);
+    // With `timestamps` every transcript line starts with the milliseconds since the server started:
+    // requests when they were read, replies when they were sent.
+    SimServer(SimRadio& radio, PseudoTerminal& line, bool emulateBaud, std::ostream* transcript,
+              bool timestamps = false);
 
     // Runs until stop becomes non-zero or the radio vanishes (then the line is closed).
     void Serve(const volatile std::sig_atomic_t& stop);
@@ -22,13 +25,15 @@ public:
     bool ServeOnce(int waitMilliseconds);
 
 private:
-    void Pace(std::size_t byteCount);
-    void WriteTranscript();
+    void Pace(std::size_t byteCount, long long startNs);
+    void WriteTranscript(long long readNs, long long sentNs);
 
     SimRadio& m_radio;
     PseudoTerminal& m_line;
     bool m_emulateBaud;
     std::ostream* m_transcript;
+    bool m_timestamps;
+    long long m_startNs;
     std::size_t m_transcribed = 0;
     long long m_lineFreeNs = 0;
 };

@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
         return 1;
     std::cout << line.SlavePath() << std::endl;
 
-    SimServer server(radio, line, options.EmulateBaud, transcript.get());
+    SimServer server(radio, line, options.EmulateBaud, transcript.get(), options.Timestamps);
     server.Serve(g_stop);
 
     std::error_code ignored;
