@@ -41,6 +41,7 @@ QtSerialPort::~QtSerialPort() {
 
 bool QtSerialPort::Open(const PortSettings& settings) {
     Close();
+    ++m_openings;
     m_port.setPortName(QString::fromStdString(settings.DevicePath));
     if (!m_port.open(QIODevice::ReadWrite))
         return false;
@@ -139,8 +140,16 @@ void QtSerialPort::OnError(QSerialPort::SerialPortError error) {
     if (m_configuring || !m_port.isOpen())
         return;
     m_port.close();
-    if (PortLost)
-        PortLost();
+    // Told from the event loop, not from inside QSerialPort's own notification: whoever hears of the
+    // loss may open the port again or ask the user a question.
+    // A port opened again in the meantime is not the one that was lost.
+    QMetaObject::invokeMethod(
+        this,
+        [this, opening = m_openings] {
+            if (PortLost && opening == m_openings)
+                PortLost();
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace mox

@@ -32,6 +32,7 @@ private:
     std::size_t m_threshold = 1;
     bool m_delivering = false;
     bool m_configuring = false;
+    unsigned m_openings = 0;
 };
 
 }  // namespace mox

@@ -42,6 +42,8 @@ int AddressOf(const mox::Bytes& packet) {
 }  // namespace
 
 std::uint8_t BlockChecksum(const mox::Bytes& packet) {
+    if (packet.size() < 4)
+        return 0;
     unsigned sum = 0;
     std::size_t end = std::min<std::size_t>(packet.size(), 4u + packet[3]);
     for (std::size_t i = 1; i < end; ++i)
