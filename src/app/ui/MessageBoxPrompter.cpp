@@ -1,5 +1,6 @@
 #include "app/ui/MessageBoxPrompter.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 namespace mox {
@@ -63,6 +64,15 @@ MsgAnswer MessageBoxPrompter::Ask(const Prompt& prompt) {
     const std::string title = prompt.Title.empty() ? m_programTitle() : prompt.Title;
     QMessageBox box(IconOf(prompt.Icon), QString::fromStdString(title), QString::fromStdString(prompt.Text),
                     ButtonsOf(prompt.Buttons), m_parent());
+    if (Text) {
+        const std::pair<QMessageBox::StandardButton, int> captions[] = {{QMessageBox::Ok, 9017},
+                                                                        {QMessageBox::Cancel, 9018}};
+        for (const auto& [button, number] : captions) {
+            const std::string caption = Text(number);
+            if (QAbstractButton* control = box.button(button); control != nullptr && !caption.empty())
+                control->setText(QString::fromStdString(caption));
+        }
+    }
     return AnswerOf(box.exec());
 }
 

@@ -17,6 +17,8 @@ public:
     bool AskPassword(std::string& password) override;
     // The password dialog belongs to the link's windows; the main window installs it here.
     std::function<bool(std::string&)> PasswordDialog;
+    // The language text of a number, for the captions of the OK and Cancel buttons (9017, 9018).
+    std::function<std::string(int)> Text;
 
 private:
     std::function<QWidget*()> m_parent;

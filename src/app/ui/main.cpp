@@ -56,6 +56,7 @@ int main(int argc, char** argv) {
     prompter.PasswordDialog = [&state](std::string& password) {
         return mox::FrmPassWord::Ask(state, password, QApplication::activeWindow());
     };
+    prompter.Text = [&state](int number) { return mox::GetLanguageText(state, number); };
     state.Prompts = &prompter;
 
     mox::QtSerialPort linkPort;

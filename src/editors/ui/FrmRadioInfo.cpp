@@ -86,8 +86,15 @@ FrmRadioInfo::FrmRadioInfo(const AppState& state, QWidget* parent) : QWidget(par
     production->addRow(Label1[3], Text1[2]);
     production->addRow(Label1[4], Text1[3]);
     production->addRow(Label1[6], Text1[5]);
-    production->addRow(Label1[5], new QWidget(this));
     production->addRow(Label1[7], RepairReason);
+    // Label1(5) heads the production data as the frame's caption heads the dealer data.
+    Label1[5]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    auto* productionFrame = new QFrame(this);
+    productionFrame->setFrameShape(QFrame::StyledPanel);
+    productionFrame->setLayout(production);
+    auto* productionColumn = new QVBoxLayout;
+    productionColumn->addWidget(Label1[5]);
+    productionColumn->addWidget(productionFrame, 1);
 
     Frame1 = new QGroupBox(UiText(state, 21001), this);
     Frame1->setObjectName("Frame1");
@@ -109,7 +116,7 @@ FrmRadioInfo::FrmRadioInfo(const AppState& state, QWidget* parent) : QWidget(par
     connect(CommandClose, &QPushButton::clicked, this, &QWidget::close);
 
     auto* columns = new QHBoxLayout;
-    columns->addLayout(production, 1);
+    columns->addLayout(productionColumn, 1);
     columns->addWidget(Frame1, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
