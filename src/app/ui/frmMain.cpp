@@ -37,7 +37,12 @@ constexpr int kPaneWidthTwips = 3300;
 }  // namespace
 
 frmMain::frmMain(AppState& state, const MainWindowDevices& devices, QWidget* parent)
-    : QMainWindow(parent), Ports(MySetupFile(state), devices.Enumerator), m_state(state), m_devices(devices) {
+    : QMainWindow(parent),
+      Ports(MySetupFile(state), devices.Enumerator),
+      m_state(state),
+      m_devices(devices),
+      m_previousViews(state.Redraw) {
+    m_state.Redraw = this;
     setObjectName("frmMain");
     setWindowIcon(ProgramIcon(state.ProgramFolder, "App"));
 
@@ -82,7 +87,9 @@ void frmMain::MDIForm_Load() {
     LoadNewDoc2();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    m_state.Redraw = m_previousViews;
+}
 
 void frmMain::RegisterWindow(const QString& name, WindowFactory factory) {
     m_windows.insert(name, std::move(factory));

@@ -44,7 +44,11 @@ using WindowFactory = std::function<QWidget*()>;
 
 // The multiple-document main window: menus, tool bar, navigation pane, status bar and the child
 // windows of the editors. It turns every command into a call of the part of the program that owns it.
-class frmMain : public QMainWindow, public DocumentWindows, public LinkShell, public ShutdownShell {
+class frmMain : public QMainWindow,
+                public DocumentWindows,
+                public LinkShell,
+                public ShutdownShell,
+                public Views {
     Q_OBJECT
 public:
     frmMain(AppState& state, const MainWindowDevices& devices, QWidget* parent = nullptr);
@@ -93,6 +97,11 @@ public:
     void ShowPortStatus(const std::string& text) override;
     bool SaveData() override;
     void ClosePort() override;
+    // After a channel changed: the channel list redraws its row (reShowGrid) and the channel editor
+    // follows (SetGridEditData); after the channel list changed: an open scan or alert window shows
+    // its channel choices again (ReshowByCh). Windows that are not open are left out.
+    void ChannelChanged(int number) override;
+    void ChannelReferencesChanged() override;
 
     QAction* Entry(const QString& name) const;
     QMenu* Menu(const QString& name) const;
@@ -138,6 +147,7 @@ private:
 
     AppState& m_state;
     MainWindowDevices m_devices;
+    Views* m_previousViews;
     std::unique_ptr<ProgressWindow> m_progress;
     std::unique_ptr<TransferEngine> m_engine;
     QMap<QString, QAction*> m_entries;

@@ -20,6 +20,10 @@ namespace {
 // The child windows wait for this long to close before new data replaces the records they show.
 constexpr int kNewDocDelayMs = 100;
 
+bool HasMethod(const QWidget* window, const char* signature) {
+    return window != nullptr && window->metaObject()->indexOfMethod(signature) >= 0;
+}
+
 Today SystemToday() {
     const QDate date = QDate::currentDate();
     return Today{QLocale::system().toString(date, QLocale::ShortFormat).toStdString(), date.month()};
@@ -59,7 +63,7 @@ void frmMain::ArrangeCascade() {
 
 void frmMain::CommitEdits(const QList<QWidget*>& windows) {
     for (QWidget* window : windows) {
-        if (window != nullptr && window->metaObject()->indexOfMethod("CommitEdit()") >= 0)
+        if (HasMethod(window, "CommitEdit()"))
             QMetaObject::invokeMethod(window, "CommitEdit");
     }
 }
@@ -70,6 +74,20 @@ void frmMain::CommitChannelEdit() {
 
 void frmMain::CommitAllEditors() {
     CommitEdits(ChildWindows());
+}
+
+void frmMain::ChannelChanged(int number) {
+    if (QWidget* list = FindWindow("frmCommChInfo"); HasMethod(list, "reShowGrid(int)"))
+        QMetaObject::invokeMethod(list, "reShowGrid", Q_ARG(int, number));
+    if (QWidget* editor = FindWindow("FrmCHInfoEdit"); HasMethod(editor, "SetGridEditData(bool)"))
+        QMetaObject::invokeMethod(editor, "SetGridEditData", Q_ARG(bool, true));
+}
+
+void frmMain::ChannelReferencesChanged() {
+    for (const char* name : {"FrmScan", "FrmAlert"}) {
+        if (QWidget* window = FindWindow(name); HasMethod(window, "ReshowByCh()"))
+            QMetaObject::invokeMethod(window, "ReshowByCh");
+    }
 }
 
 void frmMain::ShowReadData() {
