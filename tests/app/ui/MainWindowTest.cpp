@@ -57,6 +57,11 @@ TEST_F(MainWindowTest, EditorsWithoutTheirWindowAreDisabledNeverFaked) {
     EXPECT_FALSE(window.Menu("MnuCHEdit")->menuAction()->isVisible());
     EXPECT_FALSE(window.ToolButton("BtnCHCut")->isVisible());
     EXPECT_TRUE(window.ChildWindows().empty());
+
+    window.ShowCHInfo(true);
+    EXPECT_TRUE(window.Menu("MnuCHEdit")->menuAction()->isVisible());
+    EXPECT_TRUE(window.ToolButton("BtnCHMoveDown")->isVisible());
+    EXPECT_TRUE(window.ToolButton("ReadRadio")->isVisible());
 }
 
 TEST_F(MainWindowTest, TheSplitterKeepsThePaneBetween300TwipsAndTheInnerWidth) {
