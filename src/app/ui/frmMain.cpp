@@ -51,6 +51,9 @@ frmMain::frmMain(AppState& state, const MainWindowDevices& devices, QWidget* par
     Picture1->setFixedWidth(TwipsToPixels(kPaneWidthTwips));
     MdiArea = new QMdiArea(client);
     MdiArea->setObjectName("MdiArea");
+    // A child window larger than the free area stays reachable.
+    MdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    MdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     auto* layout = new QHBoxLayout(client);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

@@ -72,6 +72,8 @@ FrmRadioInfo::FrmRadioInfo(const AppState& state, QWidget* parent) : QWidget(par
     RepairReason->setReadOnly(true);
     RepairReason->setContextMenuPolicy(Qt::NoContextMenu);
     RepairReason->setFixedHeight(TwipsToPixels(900));
+    // As wide as the other boxes, so that the window fits the main window's default size.
+    RepairReason->setMaximumWidth(Text1[1]->sizeHint().width());
     for (int i = 0; i < 2; ++i) {
         Combo1[i] = new QComboBox(this);
         Combo1[i]->setObjectName(QString("Combo1_%1").arg(i));
