@@ -56,7 +56,7 @@ bool SimServer::ServeOnce(int waitMilliseconds) {
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         return true;
     }
-    Pace(request.size(), NowNs());
+    Pace(request.size(), readNs);
     if (!m_radio.AcceptsSettings(m_line.StopBits(), m_line.Handshaking())) {
         // Wrong stop bits or handshaking garble every byte: the radio understands nothing.
         m_radio.DiscardPartialRequest();
