@@ -57,6 +57,19 @@ TEST_F(ModelDialogTest, CancellingTheWarningChangesNothing) {
     EXPECT_FALSE(window.NewDocTimer.isActive());
 }
 
+TEST_F(ModelDialogTest, EnterInAListMovesOnInsteadOfPressingOk) {
+    FrmModelInfo dialog(state, nullptr);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    dialog.Combo1->setFocus();
+    QTest::keyClick(dialog.Combo1, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), dialog.Combo2);
+    QTest::keyClick(dialog.Combo2, Qt::Key_Enter);
+    EXPECT_EQ(QApplication::focusWidget(), dialog.CommandOK);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(prompter.Prompts.empty());
+}
+
 }  // namespace
 
 }  // namespace mox::test
