@@ -5,9 +5,13 @@
 
 namespace mox {
 
+namespace {
+
 bool IsModelChoiceChanged(const AppState& state, std::string_view displayName, std::string_view bandName) {
     return displayName != ModelDisplayName(state.Model.ModelCode) || bandName != state.Model.BandName;
 }
+
+}  // namespace
 
 bool ApplyModelChoice(AppState& state, std::string_view displayName, std::string_view bandName) {
     if (!IsModelChoiceChanged(state, displayName, bandName))

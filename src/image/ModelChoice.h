@@ -6,9 +6,6 @@
 
 namespace mox {
 
-// True when the model dialog's choice differs from the current model or band.
-bool IsModelChoiceChanged(const AppState& state, std::string_view displayName, std::string_view bandName);
-
 // The model dialog's OK. An unchanged choice does nothing. A changed one asks warning 9016 (title
 // 9019, OK/Cancel); OK makes the chosen model and band current. True when they became current, so
 // that new data follows.

@@ -20,7 +20,6 @@ class PaneSplitter : public QFrame {
     Q_OBJECT
 public:
     explicit PaneSplitter(QWidget* parent);
-    bool Dragging() const { return m_dragging; }
 
 signals:
     // The pointer's horizontal offset from the bar, in pixels, while dragging.

@@ -43,8 +43,6 @@ public:
     void SetCaption(const std::string& caption) override;
     void SetPercent(int percent) override;
     void Close() override;
-    // The window while a transfer shows it.
-    FrmProgress* Window() const { return m_window; }
 
 private:
     const AppState& m_state;
