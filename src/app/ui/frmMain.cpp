@@ -10,6 +10,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPointer>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -157,9 +158,13 @@ void frmMain::CloseWindowByName(const QString& name) {
 void frmMain::CloseCurAllWindows() {
     MdiArea->closeAllSubWindows();
     // Modeless windows outside the frame close too; a modal dialog or message box that is being
-    // answered stays, its caller is still waiting for it.
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window == this || !window->isVisible() || window->isModal())
+    // answered stays, its caller is still waiting for it. A window may take others with it as it
+    // closes, so each is looked at only while it still exists.
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        windows.append(window);
+    for (const QPointer<QWidget>& window : windows) {
+        if (window.isNull() || window == this || !window->isVisible() || window->isModal())
             continue;
         if (window->windowType() == Qt::Popup || window->windowType() == Qt::ToolTip)
             continue;
