@@ -149,8 +149,11 @@ void frmMain::CloseWindowByName(const QString& name) {
         if (sub->widget() != nullptr && sub->widget()->objectName() == name)
             sub->close();
     }
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window != this && window->isVisible() && window->objectName() == name)
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        windows.append(window);
+    for (const QPointer<QWidget>& window : windows) {
+        if (!window.isNull() && window != this && window->isVisible() && window->objectName() == name)
             window->close();
     }
 }
