@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/LanguageChoice.h"
+#include "app/ui/ButtonRow.h"
 #include "app/ui/EnterAsTab.h"
 #include "app/ui/Twips.h"
 #include "app/ui/UiText.h"
@@ -40,10 +41,7 @@ FrmSetLanguage::FrmSetLanguage(AppState& state, QWidget* parent) : QDialog(paren
     auto* field = new QHBoxLayout;
     field->addWidget(Label1);
     field->addWidget(Combo1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandOK);
-    buttons->addWidget(CommandCancel);
+    auto* buttons = ButtonRow({CommandOK, CommandCancel});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(field);
     layout->addLayout(buttons);

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/ui/ButtonRow.h"
 #include "app/ui/UiText.h"
 
 namespace mox {
@@ -41,9 +42,7 @@ frmAbout::frmAbout(const AppState& state, QWidget* parent) : QDialog(parent) {
         layout->addWidget(label);
     layout->addSpacing(12);
     layout->addWidget(lblDisclaimer);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
+    auto* buttons = ButtonRow({cmdOK});
     layout->addLayout(buttons);
     setMinimumWidth(360);
 }

@@ -11,6 +11,7 @@
 #include <QStringDecoder>
 #include <QVBoxLayout>
 
+#include "app/ui/ButtonRow.h"
 #include "app/ui/Twips.h"
 #include "app/ui/UiText.h"
 #include "image/FixedText.h"
@@ -120,10 +121,7 @@ FrmRadioInfo::FrmRadioInfo(const AppState& state, QWidget* parent) : QWidget(par
     auto* columns = new QHBoxLayout;
     columns->addLayout(productionColumn, 1);
     columns->addWidget(Frame1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandHelp);
-    buttons->addWidget(CommandClose);
+    auto* buttons = ButtonRow({CommandHelp, CommandClose});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     layout->addLayout(buttons);

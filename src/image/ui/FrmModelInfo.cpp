@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/ui/ButtonRow.h"
 #include "app/ui/EnterAsTab.h"
 #include "app/ui/Twips.h"
 #include "app/ui/UiText.h"
@@ -47,10 +48,7 @@ FrmModelInfo::FrmModelInfo(AppState& state, QWidget* parent) : QDialog(parent), 
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     form->addRow(Label1, Combo1);
     form->addRow(Label2, Combo2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandOK);
-    buttons->addWidget(CommandCancel);
+    auto* buttons = ButtonRow({CommandOK, CommandCancel});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(buttons);

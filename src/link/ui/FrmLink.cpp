@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/ui/ButtonRow.h"
 #include "app/ui/Twips.h"
 
 namespace mox {
@@ -36,10 +37,7 @@ FrmLink::FrmLink(AppState& state, SerialPort& port, TimerFactory& timers, PortMa
     field->addWidget(Label1);
     field->addWidget(Combo1);
     field->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandOK);
-    buttons->addWidget(CommandCancel);
+    auto* buttons = ButtonRow({CommandOK, CommandCancel});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(field);
     layout->addWidget(Text1, 1);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/ui/ButtonRow.h"
 #include "app/ui/Twips.h"
 #include "app/ui/UiText.h"
 #include "link/PasswordText.h"
@@ -38,10 +39,7 @@ FrmPassWord::FrmPassWord(const AppState& state, const std::string& password, QWi
     field->setSpacing(TwipsToPixels(50));
     field->addWidget(Label1);
     field->addWidget(Text1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandOK);
-    buttons->addWidget(CommandCancel);
+    auto* buttons = ButtonRow({CommandOK, CommandCancel});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(field);
     layout->addLayout(buttons);

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/ui/ButtonRow.h"
 #include "app/ui/UiText.h"
 
 namespace mox {
@@ -49,10 +50,7 @@ FrmSetComm::FrmSetComm(AppState& state, PortMap& ports, QWidget* parent)
     });
     connect(CommandCancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandOK);
-    buttons->addWidget(CommandCancel);
+    auto* buttons = ButtonRow({CommandOK, CommandCancel});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);
     layout->addLayout(buttons);
