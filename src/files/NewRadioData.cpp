@@ -60,7 +60,10 @@ std::string DecimalText(int value) {
 void BuildNewRadioData(AppState& state, const Today& today) {
     state.Document.CurrentPath = "new.dat";
     state.Document.IsNew = true;
-    state.Transfer = TransferState{};
+    // The radio information read has no modal window, so New can come while it runs; that read
+    // ends by itself and must not lose its state halfway.
+    if (state.Transfer.Kind == TransferKind::None)
+        state.Transfer = TransferState{};
     SetFixedText(state.Data.FormatTag, kProgramVersion);
     ResetFunctionSettings(state);
     state.Data.Channels.Count = 0;

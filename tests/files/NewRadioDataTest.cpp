@@ -52,6 +52,18 @@ TEST_F(NewRadioDataTest, WithoutDefaultFilesTheDefaultsStandUnchanged) {
     EXPECT_EQ(state.Info.InfoBandCode, 8);
 }
 
+TEST_F(NewRadioDataTest, ResetsTheTransferStateOnlyWhenNoTransferRuns) {
+    state.Transfer.Kind = TransferKind::ReadRadioInfo;
+    state.Transfer.Step = TransferStep::ReadingBlocks;
+    MakeNew();
+    EXPECT_EQ(state.Transfer.Kind, TransferKind::ReadRadioInfo);
+    EXPECT_EQ(state.Transfer.Step, TransferStep::ReadingBlocks);
+
+    state.Transfer.Kind = TransferKind::None;
+    MakeNew();
+    EXPECT_EQ(state.Transfer.Step, TransferStep::Idle);
+}
+
 TEST_F(NewRadioDataTest, BandFileGivesOnlyItsChannelOneUnlessInitialising) {
     WriteDataFile(InitFile("RB516_0.dat").string(), DealerData());
 
