@@ -23,10 +23,17 @@ TEST_F(IniFileTest, NamesMatchWithoutCaseAndValuesAreTrimmed) {
     EXPECT_EQ(ReadIniString(folder.Root() / "none.ini", "Language", "ComPort", "dflt"), "dflt");
 }
 
+// Every reader sees only the first of repeated sections, and a write goes where the readers look.
 TEST_F(IniFileTest, FirstOfDuplicateSectionsAndKeysWins) {
-    TempFolder::WriteFile(file, "[A]\nk=1\nK=2\n[a]\nk=3\nj=4\n");
+    using Entries = std::vector<std::pair<std::string, std::string>>;
+    TempFolder::WriteFile(file, "[A]\nk=1\nK=2\n[B]\nb=1\n[a]\nk=3\nj=4\n");
     EXPECT_EQ(ReadIniString(file, "A", "k"), "1");
     EXPECT_EQ(ReadIniString(file, "A", "j"), "");
+    EXPECT_EQ(ReadIniSection(file, "a"), (Entries{{"k", "1"}, {"K", "2"}}));
+
+    ASSERT_TRUE(WriteIniString(file, "A", "j", "5"));
+    EXPECT_EQ(ReadIniString(file, "A", "j"), "5");
+    EXPECT_EQ(ReadIniSection(file, "A"), (Entries{{"k", "1"}, {"K", "2"}, {"j", "5"}}));
 }
 
 TEST_F(IniFileTest, ByteOrderMarkDoesNotHideTheFirstSection) {

@@ -33,6 +33,8 @@ TEST_F(FrequencyText, TextToDigitsGivesTheLowerLimitForTextThatIsNoFrequency) {
     // Forms the digit arithmetic cannot take are read by their value.
     EXPECT_EQ(TextToDigits(state.Model, " 435.125 "), "43512500");
     EXPECT_EQ(TextToDigits(state.Model, "+4.35125e2"), "43512500");
+    // Decimals beyond the fifth are cut off in every form of text, never rounded up.
+    EXPECT_EQ(TextToDigits(state.Model, "4.351234567e2"), "43512345");
 }
 
 TEST_F(FrequencyText, DigitsToDisplayPlacesThePointAfterThreeDigits) {
@@ -57,6 +59,7 @@ TEST_F(FrequencyText, ClampToBandPullsOutsideValuesToTheNearerLimitAndWarns) {
 }
 
 TEST_F(FrequencyText, ClampToBandKeepsInsideValuesRoundedAndSilent) {
+    EXPECT_EQ(ClampToBand(state, "400", true), "400.00000");
     EXPECT_EQ(ClampToBand(state, "480", true), "480.00000");
     EXPECT_EQ(ClampToBand(state, "435.123455", true), "435.12346");
     EXPECT_EQ(ClampToBand(state, "479.999996", true), "480.00000");

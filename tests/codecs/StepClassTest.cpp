@@ -58,21 +58,46 @@ TEST(StepClassesOfBand, RastersCountFromTheLowerLimit) {
     EXPECT_EQ(channel.RxStepClass, 0);
 }
 
-TEST(StepClassesOfBand, TransmitSettlesSeparatelyAndTheShiftFollows) {
-    AppState state;
-    ChannelRecord channel = Channel("43500000", 2, "0500833");
-    SettleStepClasses(state, channel);
-    EXPECT_EQ(channel.RxStepClass, 0);
-    EXPECT_EQ(channel.TxStepClass, 2);
-    EXPECT_EQ(CutFixedText(channel.ShiftDigits), "0500833");
+// A duplex channel: the transmit frequency is the settled receive frequency plus the shift, settled on
+// its own raster, and the shift is then taken again from the two settled frequencies.
+struct DuplexSettling {
+    const char* Rx;
+    int Direction;
+    const char* Shift;
+    const char* SettledRx;
+    int SettledDirection;
+    const char* SettledShift;
+    int RxClass;
+    int TxClass;
+};
 
-    channel = Channel("43500625", 1, "0000400");
-    SettleStepClasses(state, channel);
-    EXPECT_EQ(channel.RxStepClass, 1);
-    EXPECT_EQ(channel.TxStepClass, 0);  // 435.00225 moves down to 435.00000
-    EXPECT_EQ(CutFixedText(channel.ShiftDigits), "0000625");
-    EXPECT_EQ(channel.ShiftDirection, 1);
+void PrintTo(const DuplexSettling& settling, std::ostream* out) {
+    *out << settling.Rx << " " << settling.Direction << ":" << settling.Shift;
 }
+
+class DuplexStepClasses : public ::testing::TestWithParam<DuplexSettling> {};
+
+TEST_P(DuplexStepClasses, TransmitSettlesFromTheSettledReceiveAndTheShiftFollows) {
+    AppState state;
+    const DuplexSettling& expected = GetParam();
+    ChannelRecord channel = Channel(expected.Rx, expected.Direction, expected.Shift);
+    SettleStepClasses(state, channel);
+    EXPECT_EQ(CutFixedText(channel.RxDigits), expected.SettledRx);
+    EXPECT_EQ(channel.ShiftDirection, expected.SettledDirection);
+    EXPECT_EQ(CutFixedText(channel.ShiftDigits), expected.SettledShift);
+    EXPECT_EQ(channel.RxStepClass, expected.RxClass);
+    EXPECT_EQ(channel.TxStepClass, expected.TxClass);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rasters, DuplexStepClasses,
+    ::testing::Values(DuplexSettling{"43500000", 2, "0500833", "43500000", 2, "0500833", 0, 2},
+                      // 435.00225 moves down to 435.00000
+                      DuplexSettling{"43500625", 1, "0000400", "43500625", 1, "0000625", 1, 0},
+                      // Off-raster receive: both ends settle and the shift is whole again.
+                      DuplexSettling{"43500400", 2, "0500000", "43500000", 2, "0500000", 0, 0},
+                      // The shift is added to the settled receive, not to the typed one.
+                      DuplexSettling{"43500400", 2, "0000625", "43500000", 2, "0000625", 0, 1}));
 
 TEST(StepClassesOfBand, ChannelWithoutReceiveFrequencyIsLeftAlone) {
     AppState state;

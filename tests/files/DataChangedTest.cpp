@@ -1,30 +1,52 @@
+#include <functional>
+
 #include "files/DataChanged.h"
 #include "files/DataFile.h"
 #include "files/FileTestSupport.h"
+#include "image/ChannelTable.h"
 
 namespace mox::test {
 namespace {
 
+// An opened file of two channels.
 class DataChangedTest : public FileTest {
 protected:
     void SetUp() override {
+        AppendDefaultChannel(state, 2, "436");
         WriteDataFile(PathOf("a.dat"), state.Data);
         ASSERT_TRUE(OpenDataFile(state, windows, PathOf("a.dat")));
+        ASSERT_EQ(state.Data.Channels.Count, 2);
+        ASSERT_NE(state.Data.Model.BandCode, 7);
         ASSERT_FALSE(IsDataChanged(state));
     }
 };
 
-TEST_F(DataChangedTest, AnEditedChannelSettingOrAlarmModeCounts) {
-    state.Data.Channels.Records[0].TxPower = 1;
-    EXPECT_TRUE(IsDataChanged(state));
-    state.Data = state.SavedData;
+// Each edit alone must count, or it would be lost without the question whether to save.
+struct Edit {
+    const char* Name;
+    std::function<void(AppState&)> Apply;
+};
 
-    state.Data.Functions.Dtmf.IdLength = 5;
-    EXPECT_TRUE(IsDataChanged(state));
-    state.Data = state.SavedData;
+const Edit kEdits[] = {
+    {"channel setting", [](AppState& s) { s.Data.Channels.Records[0].TxPower = 1; }},
+    {"last channel removed", [](AppState& s) { DeleteChannelAt(s, 1); }},
+    {"first channel removed", [](AppState& s) { DeleteChannelAt(s, 0); }},
+    {"band code", [](AppState& s) { s.Data.Model.BandCode = 7; }},
+    {"model code", [](AppState& s) { SetFixedText(s.Data.Model.ModelCode, "RB516G"); }},
+    {"function setting", [](AppState& s) { s.Data.Functions.Dtmf.IdLength = 5; }},
+    {"alarm mode", [](AppState& s) { s.Companion.AlarmMode = 0; }},
+    {"test frequency", [](AppState& s) { SetFixedText(s.Data.TestFrequencies[10].Second, "43500000"); }},
+};
 
-    state.Companion.AlarmMode = 0;
-    EXPECT_TRUE(IsDataChanged(state));
+TEST_F(DataChangedTest, EveryEditOfWhatTheFileKeepsCounts) {
+    const RadioData opened = state.Data;
+    const CompanionRecord companion = state.Companion;
+    for (const Edit& edit : kEdits) {
+        edit.Apply(state);
+        EXPECT_TRUE(IsDataChanged(state)) << edit.Name;
+        state.Data = opened;
+        state.Companion = companion;
+    }
 }
 
 TEST_F(DataChangedTest, FmPresetsAndUnusedRecordsDoNotCount) {

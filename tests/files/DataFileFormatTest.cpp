@@ -1,5 +1,8 @@
 #include <gmock/gmock.h>
 
+#include <functional>
+
+#include "app/Versions.h"
 #include "files/DataChanged.h"
 #include "files/DataFile.h"
 #include "files/FileTestSupport.h"
@@ -17,6 +20,160 @@ TEST(DataFileLayoutTest, FieldsCoverTheRecordWithoutGapsOrOverlaps) {
         next += field.Size;
     }
     EXPECT_EQ(next, kDataFileSize);
+}
+
+// Where each field of RadioData sits in the file. A round trip cannot see two fields that trade places
+// in both directions at once, so each field is set alone and must change exactly its own bytes.
+struct FileSpot {
+    std::size_t Offset;
+    std::string Bytes;  // what the field must put there
+    std::function<void(RadioData&)> Set;
+};
+
+template <typename Record>
+using Part = std::function<Record&(RadioData&)>;
+
+// Fields of one record that follow each other in the file from `offset` on, in this order: 16-bit
+// numbers little-endian, bytes as they are, each set to a value no default holds.
+template <typename Record, typename Value>
+void AddRun(std::vector<FileSpot>& spots, std::size_t offset, Part<Record> record,
+            std::initializer_list<Value Record::*> fields) {
+    for (Value Record::*field : fields) {
+        const auto value = static_cast<Value>(0x4180 + offset % 0x7F);
+        std::string bytes(1, static_cast<char>(value & 0xFF));
+        if constexpr (sizeof(Value) == 2)
+            bytes += static_cast<char>((value >> 8) & 0xFF);
+        spots.push_back({offset, bytes, [=](RadioData& d) { record(d).*field = value; }});
+        offset += sizeof(Value);
+    }
+}
+
+// A text field, filled whole.
+void AddText(std::vector<FileSpot>& spots, std::size_t offset, std::size_t size,
+             std::function<char*(RadioData&)> field) {
+    std::string text;
+    for (std::size_t i = 0; i < size; ++i)
+        text += static_cast<char>('a' + (offset + i) % 26);
+    spots.push_back({offset, text, [=](RadioData& d) { std::copy(text.begin(), text.end(), field(d)); }});
+}
+
+using C = ChannelRecord;
+using D = DtmfSettings;
+using O = OptionSettings;
+using K = KeySettings;
+using A = AlertSettings;
+using S = ScanSettings;
+
+void AddChannelRecord(std::vector<FileSpot>& spots, std::size_t i) {
+    const std::size_t base = 6 + 60 * i;
+    const Part<C> channel = [i](RadioData& d) -> C& { return d.Channels.Records[i]; };
+    AddRun<C, std::int16_t>(spots, base, channel, {&C::Number, &C::IsEmpty});
+    AddText(spots, base + 4, 8, [=](RadioData& d) { return channel(d).RxDigits.data(); });
+    AddRun<C, std::uint8_t>(spots, base + 12, channel, {&C::ShiftDirection});
+    AddText(spots, base + 13, 7, [=](RadioData& d) { return channel(d).ShiftDigits.data(); });
+    AddRun<C, std::int16_t>(spots, base + 20, channel, {&C::RxTone,        &C::TxTone,
+                                                        &C::RxStepClass,   &C::TxStepClass,
+                                                        &C::TxInhibit,     &C::ReverseOrTalkaround,
+                                                        &C::VoiceScramble, &C::BusyLock,
+                                                        &C::Talkaround,    &C::SignallingRelation,
+                                                        &C::Whisper,       &C::PttId,
+                                                        &C::Spacing,       &C::OptionalSignalling,
+                                                        &C::Compander,     &C::Reverse,
+                                                        &C::TxPower,       &C::AutoDial1,
+                                                        &C::AutoDial2,     &C::ScanSkip});
+}
+
+void AddDtmfCode(std::vector<FileSpot>& spots, std::size_t offset, Part<DtmfCode> code) {
+    AddRun<DtmfCode, std::int16_t>(spots, offset, code, {&DtmfCode::Count});
+    AddText(spots, offset + 2, 16, [=](RadioData& d) { return code(d).Digits.data(); });
+}
+
+void AddFunctionSettings(std::vector<FileSpot>& spots) {
+    const Part<FunctionSettings> functions = [](RadioData& d) -> FunctionSettings& { return d.Functions; };
+    const Part<D> dtmf = [](RadioData& d) -> D& { return d.Functions.Dtmf; };
+    AddRun<O, std::int16_t>(
+        spots, 8071, [](RadioData& d) -> O& { return d.Functions.Options; },
+        {&O::SquelchLevel, &O::VoicePrompt, &O::VoiceVolume, &O::TailEliminationMode, &O::BatterySave,
+         &O::VoxEnable, &O::VoxTone, &O::ChannelLock, &O::GroupSelect, &O::TotPreAlert, &O::WiredClone,
+         &O::TailEliminationNoSignalling, &O::TimeOutTimer, &O::TotRekeyTime, &O::TotResetTime,
+         &O::VoxSensitivity, &O::VoxDelay, &O::ChannelGroup});
+    AddRun<D, std::int16_t>(
+        spots, 8107, dtmf,
+        {&D::DtmfRate, &D::FirstDigitTime, &D::FirstDigitDelay, &D::StarHashTime, &D::DKeySetting,
+         &D::Sidetone, &D::CallAlert, &D::GroupCode, &D::AutoResetTimer});
+    AddText(spots, 8125, 10, [=](RadioData& d) { return dtmf(d).IdCode.data(); });
+    AddRun<D, std::int16_t>(spots, 8135, dtmf, {&D::IdLength});
+    std::size_t offset = 8137;
+    for (DtmfCode D::*code : {&D::BotCode, &D::EotCode, &D::StunCode, &D::KillCode}) {
+        AddDtmfCode(spots, offset, [=](RadioData& d) -> DtmfCode& { return dtmf(d).*code; });
+        offset += 18;
+    }
+    for (std::size_t m = 0; m < 16; ++m)
+        AddDtmfCode(spots, 8209 + 18 * m, [=](RadioData& d) -> DtmfCode& { return dtmf(d).AutoDial[m]; });
+    for (std::size_t line = 0; line < 4; ++line)
+        AddText(spots, 8497 + 16 * line, 16,
+                [=](RadioData& d) { return d.Functions.Message.Lines[line].data(); });
+    AddRun<K, std::int16_t>(spots, 8561, [](RadioData& d) -> K& { return d.Functions.Keys; },
+                            {&K::LongPressTime, &K::EmergencyLongPressTime, &K::Pf1Long, &K::Pf1Short,
+                             &K::Pf2Long, &K::Pf2Short});
+    AddRun<A, std::uint8_t>(
+        spots, 8573, [](RadioData& d) -> A& { return d.Functions.Alert; },
+        {&A::EmergencyAlarm, &A::EmergencyIdType, &A::EmergencyIdMemory, &A::AlarmTime, &A::AlarmTxTime,
+         &A::AlarmRxTime, &A::ChannelSelect, &A::EmergencyGroup, &A::EmergencyChannel, &A::AlarmCycle});
+    AddRun<S, std::uint8_t>(spots, 8583, [](RadioData& d) -> S& { return d.Functions.Scan; },
+                            {&S::ScanMode, &S::PriorityMode, &S::ReturnChannel, &S::LookBackA, &S::LookBackB,
+                             &S::RxResumeDelay, &S::TxResumeDelay, &S::ScanEntryTone, &S::Priority1Group,
+                             &S::Priority1Channel, &S::Priority2Group, &S::Priority2Channel});
+    AddRun<FunctionSettings, std::int16_t>(spots, 8595, functions, {&FunctionSettings::ResetProhibit});
+}
+
+// Every field of the file; of the channel records the first two and the last.
+std::vector<FileSpot> DataFileSpots() {
+    std::vector<FileSpot> spots;
+    AddText(spots, 0, 4, [](RadioData& d) { return d.FormatTag.data(); });
+    AddRun<ChannelTable, std::int16_t>(spots, 4, [](RadioData& d) -> ChannelTable& { return d.Channels; },
+                                       {&ChannelTable::Count});
+    for (std::size_t i : {0u, 1u, 127u})
+        AddChannelRecord(spots, i);
+    for (std::size_t i = 0; i < 20; ++i) {
+        AddRun<FmPreset, std::int16_t>(spots, 7686 + 10 * i,
+                                       [i](RadioData& d) -> FmPreset& { return d.FmPresets[i]; },
+                                       {&FmPreset::PresetEmpty});
+        AddText(spots, 7688 + 10 * i, 8, [i](RadioData& d) { return d.FmPresets[i].FmDigits.data(); });
+    }
+    for (std::size_t i = 0; i < 11; ++i) {
+        AddText(spots, 7886 + 16 * i, 8, [i](RadioData& d) { return d.TestFrequencies[i].First.data(); });
+        AddText(spots, 7894 + 16 * i, 8, [i](RadioData& d) { return d.TestFrequencies[i].Second.data(); });
+    }
+    AddText(spots, 8062, 7, [](RadioData& d) { return d.Model.ModelCode.data(); });
+    AddRun<ModelRecord, std::int16_t>(spots, 8069, [](RadioData& d) -> ModelRecord& { return d.Model; },
+                                      {&ModelRecord::BandCode});
+    AddFunctionSettings(spots);
+    return spots;
+}
+
+TEST(DataFileLayoutTest, EachFieldWritesOnlyItsOwnBytes) {
+    const std::vector<FileSpot> spots = DataFileSpots();
+    // The table leaves out only the channel records between the second and the last.
+    std::vector<bool> covered(kDataFileSize, false);
+    std::fill(covered.begin() + 6 + 2 * 60, covered.begin() + 6 + 127 * 60, true);
+    for (const FileSpot& spot : spots)
+        std::fill_n(covered.begin() + spot.Offset, spot.Bytes.size(), true);
+    ASSERT_EQ(std::find(covered.begin(), covered.end(), false), covered.end());
+
+    const RadioData base;
+    const std::vector<std::uint8_t> baseBytes = EncodeDataRecord(base);
+    for (const FileSpot& spot : spots) {
+        SCOPED_TRACE(spot.Offset);
+        RadioData data = base;
+        spot.Set(data);
+        std::vector<std::uint8_t> expected = baseBytes;
+        std::copy(spot.Bytes.begin(), spot.Bytes.end(), expected.begin() + spot.Offset);
+
+        const std::vector<std::uint8_t> bytes = EncodeDataRecord(data);
+        const auto differ = std::mismatch(bytes.begin(), bytes.end(), expected.begin());
+        EXPECT_EQ(differ.first, bytes.end()) << "first wrong byte at " << differ.first - bytes.begin();
+    }
 }
 
 class DataFileFormatTest : public FileTest {};
@@ -125,13 +282,32 @@ TEST_F(DataFileFormatTest, TagIsCheckedBeforeTheLength) {
 
 TEST_F(DataFileFormatTest, CompanionOfAnyOtherLengthGivesTheDefaults) {
     WriteDataFile(PathOf("a.dat"), state.Data);
-    TempFolder::WriteFile(PathOf("a.NVD"), std::string("V20\x00", 4));
-    ASSERT_TRUE(OpenDataFile(state, windows, PathOf("a.dat")));
-    EXPECT_EQ(state.Companion.AlarmMode, 1);
+    for (const std::string& companion : {std::string("V20\x00", 4), std::string("V200\x00\x00", 6)}) {
+        TempFolder::WriteFile(PathOf("a.NVD"), companion);
+        ASSERT_TRUE(OpenDataFile(state, windows, PathOf("a.dat")));
+        EXPECT_EQ(state.Companion.AlarmMode, 1) << companion.size();
+    }
 
     TempFolder::WriteFile(PathOf("a.NVD"), std::string("V200\x00", 5));
     ASSERT_TRUE(OpenDataFile(state, windows, PathOf("a.dat")));
     EXPECT_EQ(state.Companion.AlarmMode, 0);
+}
+
+// Open takes a file of any version this program handles and makes it its own.
+TEST_F(DataFileFormatTest, FileOfAnotherHandledVersionIsSavedBackAsV200) {
+    TempFolder::WriteFile(folder.Root() / "Version.ini",
+                          "[Version]\nFirmVersionCount=2\n[Firm]\nFirm0=V200V200\nFirm1=V200V100\n");
+    LoadVersionRecords(state);
+    RadioData old = state.Data;
+    old.FormatTag = MakeFixedText<4>("V100");
+    WriteDataFile(PathOf("old.dat"), old);
+
+    ASSERT_TRUE(OpenDataFile(state, windows, PathOf("old.dat")));
+    EXPECT_FALSE(IsDataChanged(state));
+    ASSERT_TRUE(SaveDataFile(state, windows));
+
+    EXPECT_EQ(TempFolder::ReadFile(PathOf("old.dat")).substr(0, 4), "V200");
+    EXPECT_TRUE(prompts.Prompts.empty());
 }
 
 TEST_F(DataFileFormatTest, SaveLeavesExactlyTheRecordWhateverWasThere) {

@@ -36,6 +36,37 @@ TEST_F(ChannelTableTest, ReferencesMoveToAnExistingChannelOfTheirGroupElseOfAll)
     EXPECT_EQ(Reference(alert.EmergencyGroup, alert.EmergencyChannel), 0);
 }
 
+// With only channels 5 (group 1) and 33 (group 3): where a reference ends up.
+struct Revalidation {
+    std::uint8_t Group, Position;
+    int Expected;  // group * 100 + position
+};
+
+constexpr Revalidation kRevalidations[] = {
+    {1, 5, 105},                // names an existing channel
+    {3, 1, 301},  {1, 9, 105},  // the lowest channel of its group
+    {3, 4, 301},  {1, 0, 105},  // no position: still its own group
+    {2, 3, 105},                // empty group: the lowest channel of all, not the next group's
+    {8, 16, 105}, {0, 0, 105},  // no group
+    {9, 1, 105},                // no such group
+};
+
+TEST_F(ChannelTableTest, EachReferenceSettlesOnItsGroupElseOnTheLowestChannelOfAll) {
+    Add(33, "435");
+    Add(5, "435");
+    ScanSettings& scan = state.Data.Functions.Scan;
+    AlertSettings& alert = state.Data.Functions.Alert;
+    for (const Revalidation& r : kRevalidations) {
+        SCOPED_TRACE(Reference(r.Group, r.Position));
+        scan.Priority1Group = scan.Priority2Group = alert.EmergencyGroup = r.Group;
+        scan.Priority1Channel = scan.Priority2Channel = alert.EmergencyChannel = r.Position;
+        RevalidateChannelReferences(state);
+        EXPECT_EQ(Reference(scan.Priority1Group, scan.Priority1Channel), r.Expected);
+        EXPECT_EQ(Reference(scan.Priority2Group, scan.Priority2Channel), r.Expected);
+        EXPECT_EQ(Reference(alert.EmergencyGroup, alert.EmergencyChannel), r.Expected);
+    }
+}
+
 TEST_F(ChannelTableTest, AFullListTakesNoFurtherChannel) {
     for (int n = 1; n <= 128; ++n)
         Add(n + 200, "435");

@@ -54,6 +54,12 @@ TEST_F(RadioImagePacking, ModelBlockAndUnusedRanges) {
     EXPECT_EQ(CutFixedText(state.Data.Model.ModelCode), "RB516G");
     EXPECT_EQ(state.Model.ModelCode, "RB516G");
     EXPECT_EQ(state.Model.UpperLimit, 174);
+
+    // An erased byte ends the model code as a NUL does.
+    std::copy_n("RB516\xFF\xFF", 7, &state.Image[2816]);
+    UnpackRadioImage(state);
+    EXPECT_EQ(CutFixedText(state.Data.Model.ModelCode), "RB516");
+    EXPECT_EQ(state.Model.ModelCode, "RB516");
 }
 
 // A damaged data file must never reach the radio: the write is refused before anything is packed.

@@ -88,20 +88,43 @@ TEST_F(SetChannelFieldTest, TxLeavingTheBandIsPulledBackWithWarning) {
     EXPECT_THAT(prompter.Numbers(), ElementsAre(9021, 9021, 9021, 9021));
 }
 
-TEST_F(SetChannelFieldTest, TonesCoupleWhileBothAreOffAndLockoutTwoNeedsTheRxTone) {
+// The tone rules, both where they act and where their condition does not hold: the tones couple only
+// when both were off, and only a lockout of 2 needs the receive tone.
+struct ToneRule {
+    int RxTone, TxTone, BusyLock;  // before
+    int Column;
+    const char* Value;
+    int NewRxTone, NewTxTone, NewBusyLock;
+};
+
+constexpr ToneRule kToneRules[] = {
+    {0, 0, 0, 4, "9", 9, 9, 0},  // both off: the other tone follows
+    {0, 0, 0, 5, "7", 7, 7, 0},
+    {5, 0, 0, 4, "9", 9, 0, 0},  // only one was off: no coupling
+    {0, 5, 0, 5, "9", 0, 9, 0},
+    {5, 5, 0, 4, "9", 9, 5, 0},
+    {5, 0, 2, 4, "0", 0, 0, 1},  // lockout 2 loses its tone
+    {5, 0, 3, 4, "0", 0, 0, 3},  // lockout 3 stays
+    {5, 0, 1, 4, "0", 0, 0, 1},
+    {9, 0, 2, 8, "1", 9, 0, 2},  // optional signalling with a receive tone leaves the lockout
+    {0, 0, 2, 8, "1", 0, 0, 1},
+    {0, 0, 3, 8, "2", 0, 0, 1},
+    {0, 0, 1, 8, "2", 0, 0, 1},
+};
+
+TEST_F(SetChannelFieldTest, TonesCoupleOnlyWhenBothWereOffAndOnlyLockoutTwoNeedsTheRxTone) {
     ChannelRecord& r = Add(1, "435");
-    SetChannelField(state, 1, 5, "7");
-    EXPECT_EQ(r.RxTone, 7);
-    SetChannelField(state, 1, 4, "9");
-    EXPECT_EQ(r.TxTone, 7);
-    SetChannelField(state, 1, 11, "2");
-    SetChannelField(state, 1, 8, "1");
-    EXPECT_EQ(r.BusyLock, 2);
-    SetChannelField(state, 1, 4, "0");
-    EXPECT_EQ(r.BusyLock, 1);
-    r.BusyLock = 3;
-    SetChannelField(state, 1, 8, "2");
-    EXPECT_EQ(r.BusyLock, 1);
+    for (const ToneRule& rule : kToneRules) {
+        SCOPED_TRACE(testing::Message() << "column " << rule.Column << " := " << rule.Value << " on "
+                                        << rule.RxTone << "/" << rule.TxTone << " lock " << rule.BusyLock);
+        r.RxTone = static_cast<std::int16_t>(rule.RxTone);
+        r.TxTone = static_cast<std::int16_t>(rule.TxTone);
+        SetChannelField(state, 1, 11, std::to_string(rule.BusyLock));
+        SetChannelField(state, 1, rule.Column, rule.Value);
+        EXPECT_EQ(r.RxTone, rule.NewRxTone);
+        EXPECT_EQ(r.TxTone, rule.NewTxTone);
+        EXPECT_EQ(r.BusyLock, rule.NewBusyLock);
+    }
     EXPECT_EQ(r.OptionalSignalling, 2);
 }
 

@@ -43,5 +43,13 @@ TEST_F(PortMapTest, DamagedEntriesAreIgnored) {
     EXPECT_EQ(ports->Entries(), (std::map<int, std::string>{{1, kCable}, {7, "/dev/lower-case"}}));
 }
 
+TEST_F(PortMapTest, OnlyTheFirstPortsSectionCounts) {
+    const std::filesystem::path file = MySetupFile(state);
+    TempFolder::WriteFile(file,
+                          "[ports]\nCOM1=/dev/ttyUSB0\n[language]\ncomPort=1\n[PORTS]\nCOM2=/dev/ttyS9\n");
+    EXPECT_EQ(Reopened().Entries(), (std::map<int, std::string>{{1, kCable}}));
+    EXPECT_EQ(Reopened().DevicePath(2), "");
+}
+
 }  // namespace
 }  // namespace mox::test
