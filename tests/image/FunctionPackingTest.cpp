@@ -138,6 +138,13 @@ std::function<void(AppState&)> Code(DtmfCode D::*code, int count, const std::str
     };
 }
 
+std::map<int, int> Consecutive(int address, const std::vector<int>& bytes) {
+    std::map<int, int> placed;
+    for (int byte : bytes)
+        placed[address++] = byte;
+    return placed;
+}
+
 std::vector<Placement> FunctionSettingPlacements() {
     std::vector<Placement> placements = {
         {"SquelchLevel", Setting<&F::Options, &O::SquelchLevel>(9), {{2096, 0x90}}},
@@ -210,17 +217,8 @@ std::vector<Placement> FunctionSettingPlacements() {
              s.Data.Functions.Dtmf.IdLength = 10;
          },
          {{2144, 0x12}, {2145, 0x34}, {2146, 0x56}, {2147, 0x78}, {2148, 0x90}, {2152, 10}}},
-        {"BotCode",
-         Code(&D::BotCode, 16, "1234567890ABCD*#"),
-         {{2240, 0x12},
-          {2241, 0x34},
-          {2242, 0x56},
-          {2243, 0x78},
-          {2244, 0x90},
-          {2245, 0xAB},
-          {2246, 0xCD},
-          {2247, 0xEF},
-          {2248, 16}}},
+        {"BotCode", Code(&D::BotCode, 16, "1234567890ABCD*#"),
+         Consecutive(2240, {0x12, 0x34, 0x56, 0x78, 0x90, 0xAB, 0xCD, 0xEF, 16})},
         {"EotCode", Code(&D::EotCode, 3, "1*#"), {{2256, 0x1E}, {2257, 0xF0}, {2264, 3}}},
         {"StunCode", Code(&D::StunCode, 2, "98"), {{2272, 0x98}, {2280, 2}}},
         {"KillCode", Code(&D::KillCode, 1, "7"), {{2288, 0x70}, {2296, 1}}},
@@ -236,13 +234,10 @@ std::vector<Placement> FunctionSettingPlacements() {
                               {{slot, 0x50 + m - 1}, {slot + 8, 2}}});
     }
     for (int line = 0; line < 4; ++line) {
-        std::map<int, int> bytes;
         const std::string text = "LINE" + std::to_string(line) + " OF MESSAGE";
-        for (std::size_t i = 0; i < 16; ++i)
-            bytes[2688 + 16 * line + static_cast<int>(i)] = i < text.size() ? text[i] : 0x00;
         placements.push_back({"Message",
                               [=](AppState& s) { SetFixedText(s.Data.Functions.Message.Lines[line], text); },
-                              bytes});
+                              Consecutive(2688 + 16 * line, std::vector<int>(text.begin(), text.end()))});
     }
     return placements;
 }
