@@ -1,10 +1,11 @@
 #include "cli/RadioInfoReport.h"
 
-#include <QStringDecoder>
 #include <ostream>
 
 #include "app/Texts.h"
+#include "editors/RadioInfoBlock.h"
 #include "image/Models.h"
+#include "platform/TextDecoding.h"
 
 namespace mox::cli {
 namespace {
@@ -25,12 +26,8 @@ const InfoField kFields[] = {
     {"Handler", 21016, &RadioInfo::Handler},
 };
 
-// The radio keeps its texts in the Chinese ANSI code page, which GB18030 covers together with ASCII.
-QString Decoded(const std::string& raw) {
-    QStringDecoder decode("GB18030");
-    if (!decode.isValid())
-        return QString::fromLatin1(raw);
-    return decode(QByteArray::fromStdString(raw));
+QString Decoded(const RadioInfo& info, std::string RadioInfo::*field) {
+    return DecodedText(info.*field, EncodingOf(info, field));
 }
 
 }  // namespace
@@ -38,7 +35,7 @@ QString Decoded(const std::string& raw) {
 QJsonObject RadioInfoToJson(const AppState& state) {
     QJsonObject json;
     for (const InfoField& field : kFields)
-        json[field.Name] = Decoded(state.Info.*field.Field);
+        json[field.Name] = Decoded(state.Info, field.Field);
     json["InfoBandCode"] = state.Info.InfoBandCode;
     json["BandName"] = QString::fromStdString(BandName(state.Info.InfoBandCode));
     return json;
@@ -49,11 +46,11 @@ void PrintRadioInfo(const AppState& state, std::ostream& out) {
         std::string caption = GetLanguageText(state, label);
         out << (caption.empty() ? name : caption) << ": " << value.toStdString() << '\n';
     };
-    line(21005, "InfoModel", Decoded(state.Info.InfoModel));
+    line(21005, "InfoModel", Decoded(state.Info, &RadioInfo::InfoModel));
     line(21006, "InfoBandCode", QString::fromStdString(BandName(state.Info.InfoBandCode)));
     for (const InfoField& field : kFields) {
         if (field.Label != 21005)
-            line(field.Label, field.Name, Decoded(state.Info.*field.Field));
+            line(field.Label, field.Name, Decoded(state.Info, field.Field));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <iterator>
 #include <string>
 
 namespace mox {
@@ -37,7 +38,14 @@ std::string TwoDigits(int month) {
 void UnpackRadioInfoBlock(AppState& state) {
     for (const BlockText& text : kBlockTexts)
         state.Info.*text.Field = BlockTextAt(state.InfoBlock, text.Offset, text.Size);
+    state.Info.BlockTexts = TextEncoding::RadioCodePage;
     state.Info.InfoBandCode = state.Model.BandCode;
+}
+
+TextEncoding EncodingOf(const RadioInfo& info, std::string RadioInfo::*field) {
+    const bool fromBlock = std::any_of(std::begin(kBlockTexts), std::end(kBlockTexts),
+                                       [field](const BlockText& text) { return text.Field == field; });
+    return fromBlock ? info.BlockTexts : TextEncoding::Utf8;
 }
 
 void ResetRadioInfo(AppState& state, const Today& today) {

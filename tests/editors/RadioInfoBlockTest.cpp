@@ -43,5 +43,27 @@ TEST(RadioInfoBlockTest, ErasedBlockGivesEmptyTextsAndKeepsModelAndVersion) {
     EXPECT_EQ(state.Info.VersionInfo, "V2.00");
 }
 
+// The program's own texts (today's date in the user's format can hold any character) are UTF-8; the
+// texts an information read brought are the radio's bytes. The two must never be decoded alike.
+TEST(RadioInfoBlockTest, TextsFromTheRadioAndTheProgramsOwnKeepTheirEncodings) {
+    AppState state;
+    ResetRadioInfo(state, Today{"2026\xE5\xB9\xB4", 1});  // 2026年
+    for (std::string RadioInfo::*field :
+         {&RadioInfo::FactoryDate, &RadioInfo::SerialNumber, &RadioInfo::InfoModel})
+        EXPECT_EQ(EncodingOf(state.Info, field), TextEncoding::Utf8);
+
+    state.InfoBlock.fill(0xFF);
+    UnpackRadioInfoBlock(state);
+    for (std::string RadioInfo::*field :
+         {&RadioInfo::FactoryDate, &RadioInfo::SerialNumber, &RadioInfo::Handler, &RadioInfo::SalesArea,
+          &RadioInfo::RepairReason})
+        EXPECT_EQ(EncodingOf(state.Info, field), TextEncoding::RadioCodePage);
+    EXPECT_EQ(EncodingOf(state.Info, &RadioInfo::InfoModel), TextEncoding::Utf8);
+    EXPECT_EQ(EncodingOf(state.Info, &RadioInfo::VersionInfo), TextEncoding::Utf8);
+
+    ResetRadioInfo(state, Today{"2026-01-02", 1});
+    EXPECT_EQ(EncodingOf(state.Info, &RadioInfo::FactoryDate), TextEncoding::Utf8);
+}
+
 }  // namespace
 }  // namespace mox

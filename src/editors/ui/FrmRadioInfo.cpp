@@ -8,24 +8,22 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStringDecoder>
 #include <QVBoxLayout>
 
 #include "app/ui/ButtonRow.h"
 #include "app/ui/Twips.h"
 #include "app/ui/UiText.h"
+#include "editors/RadioInfoBlock.h"
 #include "image/FixedText.h"
 #include "image/Models.h"
+#include "platform/TextDecoding.h"
 
 namespace mox {
 
 namespace {
 
-// The radio keeps its texts in the Chinese ANSI code page, which GB18030 covers with ASCII.
-QString InfoText(const std::string& raw) {
-    QStringDecoder decode("GB18030");
-    const QByteArray bytes = QByteArray::fromStdString(CutFixedText(raw));
-    return decode.isValid() ? decode.decode(bytes) : QString::fromLatin1(bytes);
+QString InfoText(const RadioInfo& info, std::string RadioInfo::*field) {
+    return DecodedText(CutFixedText(info.*field), EncodingOf(info, field));
 }
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text) {
@@ -129,17 +127,25 @@ FrmRadioInfo::FrmRadioInfo(const AppState& state, QWidget* parent) : QWidget(par
 }
 
 void FrmRadioInfo::ShowInfo(const RadioInfo& info) {
-    Combo1[0]->addItem(InfoText(info.InfoModel));
+    Combo1[0]->addItem(InfoText(info, &RadioInfo::InfoModel));
     Combo1[1]->setCurrentText(QString::fromStdString(BandName(info.InfoBandCode)));
-    const std::string* fields[12] = {
-        &info.SalesArea,  &info.SerialNumber, &info.FactoryDate, &info.RepairDate,
-        nullptr,          &info.VersionInfo,  &info.BatchNumber, &info.CustomerCode,
-        &info.DealerCode, &info.StockInDate,  &info.SaleDate,    &info.Handler};
+    std::string RadioInfo::*const fields[12] = {&RadioInfo::SalesArea,
+                                                &RadioInfo::SerialNumber,
+                                                &RadioInfo::FactoryDate,
+                                                &RadioInfo::RepairDate,
+                                                nullptr,
+                                                &RadioInfo::VersionInfo,
+                                                &RadioInfo::BatchNumber,
+                                                &RadioInfo::CustomerCode,
+                                                &RadioInfo::DealerCode,
+                                                &RadioInfo::StockInDate,
+                                                &RadioInfo::SaleDate,
+                                                &RadioInfo::Handler};
     for (int i = 0; i < 12; ++i) {
         if (fields[i] != nullptr)
-            Text1[i]->setText(InfoText(*fields[i]));
+            Text1[i]->setText(InfoText(info, fields[i]));
     }
-    RepairReason->setPlainText(InfoText(info.RepairReason));
+    RepairReason->setPlainText(InfoText(info, &RadioInfo::RepairReason));
 }
 
 }  // namespace mox

@@ -10,6 +10,7 @@
 #include "GuiFixture.h"
 #include "app/IniFile.h"
 #include "app/ui/frmAbout.h"
+#include "editors/RadioInfoBlock.h"
 #include "editors/ui/FrmRadioInfo.h"
 #include "link/LinkSettingsFile.h"
 #include "link/ui/FrmPassWord.h"
@@ -91,16 +92,29 @@ TEST_F(DialogsTest, RadioInformationComesFromTheRadioIntoAReadOnlyWindow) {
     EXPECT_EQ(info->Label1[7]->text().toStdString(), Text(21012));
 }
 
-TEST_F(DialogsTest, RadioInformationTextsAreDecodedAsChinese) {
-    state.Info.SerialNumber =
+TEST_F(DialogsTest, RadioInformationTextsFromTheRadioAreDecodedAsChinese) {
+    state.InfoBlock.fill(0xFF);
+    const std::string serial =
         "\xD6\xD0\xCE\xC4"
         "AB";  // 中文 in GB18030
-    state.Info.Handler = std::string("LI\0\xFF", 4);
-    state.Info.InfoBandCode = 32;
+    std::copy(serial.begin(), serial.end(), state.InfoBlock.begin() + 48);
+    const std::string handler("LI\0\xFF", 4);
+    std::copy(handler.begin(), handler.end(), state.InfoBlock.begin() + 480);
+    state.Model.BandCode = 32;
+    UnpackRadioInfoBlock(state);
     FrmRadioInfo info(state);
     EXPECT_EQ(info.Text1[1]->text(), QString::fromUtf8("中文AB"));
     EXPECT_EQ(info.Text1[11]->text(), "LI");
     EXPECT_EQ(info.Combo1[1]->currentText(), "450 - 520 MHz");
+}
+
+// Today's date in the user's format may hold any character; the program wrote it, so it shows as written.
+TEST_F(DialogsTest, RadioInformationDatesOfNewDataShowAsWritten) {
+    const QString date = QString::fromUtf8("٢٠٢٦/١/٢");
+    ResetRadioInfo(state, Today{date.toStdString(), 1});
+    FrmRadioInfo info(state);
+    for (int box : {2, 3, 9, 10})
+        EXPECT_EQ(info.Text1[box]->text(), date) << box;
 }
 
 TEST_F(DialogsTest, AboutShowsItsSixTexts) {
