@@ -1,9 +1,12 @@
 #include "link/ui/FrmPassWord.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleFactory>
 #include <QVBoxLayout>
 
 #include "app/ui/ButtonRow.h"
@@ -12,6 +15,22 @@
 #include "link/PasswordText.h"
 
 namespace mox {
+
+namespace {
+
+// The application's style with "*" as the mask of password boxes, whatever the style would draw.
+class StarMaskStyle : public QProxyStyle {
+public:
+    StarMaskStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_LineEdit_PasswordCharacter)
+            return '*';
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+}  // namespace
 
 FrmPassWord::FrmPassWord(const AppState& state, const std::string& password, QWidget* parent)
     : QDialog(parent) {
@@ -23,6 +42,9 @@ FrmPassWord::FrmPassWord(const AppState& state, const std::string& password, QWi
     Text1 = new QLineEdit(QString::fromLatin1(password.c_str()), this);
     Text1->setObjectName("Text1");
     Text1->setEchoMode(QLineEdit::Password);
+    auto* mask = new StarMaskStyle;
+    mask->setParent(Text1);
+    Text1->setStyle(mask);
     Text1->setMaxLength(4);
     Text1->setContextMenuPolicy(Qt::NoContextMenu);
     Label1->setBuddy(Text1);

@@ -60,6 +60,7 @@ TEST_F(DialogsTest, ThePasswordBoxIsMaskedAndTakesFourCharacters) {
         EXPECT_EQ(dialog.Text1->echoMode(), QLineEdit::Password);
         dialog.Text1->clear();
         QTest::keyClicks(dialog.Text1, "98765");
+        EXPECT_EQ(dialog.Text1->displayText(), "****");
         dialog.CommandOK->click();
     });
     EXPECT_TRUE(FrmPassWord::Ask(state, password, nullptr));
