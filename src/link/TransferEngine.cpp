@@ -85,11 +85,13 @@ void TransferEngine::StartWrite() {
     m_progress.OpenModal(GetLanguageText(m_state, 9028), [this] { StartTransfer(); });
 }
 
-void TransferEngine::ReadRMGDataFromRadio() {
+void TransferEngine::ReadRMGDataFromRadio(const std::function<void()>& beforeRead) {
     if (IsBusy())
         return;
     if (!OpenLinkPort(TransferKind::ReadRadioInfo))
         return;
+    if (beforeRead)
+        beforeRead();
     m_state.Transfer.ProgramAttempts = 0;
     m_state.Transfer.IdentifyRetries = 3;
     SendProgram();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "app/AppState.h"
@@ -28,8 +29,10 @@ public:
     void ReadFromRadio();
     // The write command (`mnuWriteToRadio`): the editors commit first, the write starts 100 ms later.
     void WriteToRadio();
-    // The radio information read (`ReadRMGDataFromRadio`).
-    void ReadRMGDataFromRadio();
+    // The radio information read (`ReadRMGDataFromRadio`). `beforeRead` runs only when the read
+    // starts (no transfer runs and the port opened), so what it clears away stays when nothing can
+    // start.
+    void ReadRMGDataFromRadio(const std::function<void()>& beforeRead = {});
     // A transfer runs or is about to start or finish; a second command would tear it apart.
     bool IsBusy() const;
 

@@ -134,6 +134,25 @@ TEST_F(ReadWriteTest, RadioInformationReadFetchesThirtyOneBlocksWithoutQuestionO
     EXPECT_EQ(state.Image, image);
 }
 
+// The information command clears the window of the last read away only when a new read starts: while a
+// transfer runs, or when the port cannot be opened, the window stays.
+TEST_F(ReadWriteTest, RadioInformationClearsTheLastWindowOnlyWhenTheReadStarts) {
+    int cleared = 0;
+    const auto clear = [&cleared] { ++cleared; };
+    Engine().ReadRMGDataFromRadio(clear);
+    EXPECT_EQ(cleared, 1);
+    time.RunFor(50);
+    Engine().ReadRMGDataFromRadio(clear);
+    EXPECT_EQ(cleared, 1);
+    ASSERT_TRUE(RunUntilIdle());
+
+    port.RefuseOpen(kCable);
+    Engine().ReadRMGDataFromRadio(clear);
+    EXPECT_EQ(cleared, 1);
+    EXPECT_EQ(Messages(), std::vector<int>{9003});
+    EXPECT_EQ(shell.InfoWindows, 1);
+}
+
 TEST_F(ReadWriteTest, SecondCommandDuringATransferIsIgnored) {
     Engine().ReadRMGDataFromRadio();
     time.RunFor(50);

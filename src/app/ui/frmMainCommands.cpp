@@ -93,10 +93,7 @@ void frmMain::ConnectCommands() {
     m_handlers.insert("mnuFilePrint", [] {});
     m_handlers.insert("mnuFileExit", [this] { close(); });
     m_handlers.insert("mnuModelInfo", [this] { ModelInfo(); });
-    m_handlers.insert("MnuLocalInfo", [this] {
-        CloseWindowByName("FrmRadioInfo");
-        ReadRMGDataFromRadio();
-    });
+    m_handlers.insert("MnuLocalInfo", [this] { ReadRMGDataFromRadio(); });
     m_handlers.insert("mnuReadFromRadio", [this] { m_engine->ReadFromRadio(); });
     m_handlers.insert("mnuWriteToRadio", [this] { m_engine->WriteToRadio(); });
     m_handlers.insert("mnuComm", [this] { PortSettings(); });

@@ -53,8 +53,10 @@ void frmMain::LoadNewDoc2() {
     ShowMainTxt();
 }
 
+// The window of the last read closes when a new read starts; its new data open a new one. While a
+// transfer runs nothing starts, and the open window stays.
 void frmMain::ReadRMGDataFromRadio() {
-    m_engine->ReadRMGDataFromRadio();
+    m_engine->ReadRMGDataFromRadio([this] { CloseWindowByName("FrmRadioInfo"); });
 }
 
 void frmMain::ArrangeCascade() {

@@ -118,6 +118,26 @@ TEST_F(DialogsTest, RadioInformationDatesOfNewDataShowAsWritten) {
         EXPECT_EQ(info.Text1[box]->text(), date) << box;
 }
 
+// Radio information while a transfer runs, or with a port that cannot be opened, starts nothing: the
+// window of the last read stays open.
+TEST_F(DialogsTest, RadioInformationThatCannotStartLeavesTheOpenWindow) {
+    frmMain& window = Main();
+    window.ShowRadioInfoWindow();
+    // A write waits for the editors before it starts: the link is busy.
+    window.Entry("mnuWriteToRadio")->trigger();
+    window.Entry("MnuLocalInfo")->trigger();
+    Settle();
+    EXPECT_NE(window.FindWindow("FrmRadioInfo"), nullptr);
+    EXPECT_TRUE(prompter.Prompts.empty());
+
+    port.RefuseOpen(kCable);
+    time.RunFor(100);
+    window.Entry("MnuLocalInfo")->trigger();
+    Settle();
+    EXPECT_NE(window.FindWindow("FrmRadioInfo"), nullptr);
+    EXPECT_EQ(prompter.Numbers(), (std::vector<int>{9003, 9003}));
+}
+
 TEST_F(DialogsTest, AboutShowsItsSixTexts) {
     frmAbout about(state, nullptr);
     EXPECT_EQ(about.windowTitle().toStdString(), Text(24000));
