@@ -1,5 +1,7 @@
 #include "image/ModelChoice.h"
 
+#include <algorithm>
+
 #include "app/Texts.h"
 #include "image/Models.h"
 
@@ -7,11 +9,29 @@ namespace mox {
 
 namespace {
 
+void AddMissing(std::vector<std::string>& names, const std::string& name) {
+    if (!name.empty() && std::find(names.begin(), names.end(), name) == names.end())
+        names.push_back(name);
+}
+
 bool IsModelChoiceChanged(const AppState& state, std::string_view displayName, std::string_view bandName) {
     return displayName != ModelDisplayName(state.Model.ModelCode) || bandName != state.Model.BandName;
 }
 
 }  // namespace
+
+std::vector<std::string> ModelChoiceNames(const ModelState& current) {
+    std::vector<std::string> names = {ModelDisplayName("RB516"), ModelDisplayName("RB516G")};
+    AddMissing(names, ModelDisplayName(current.ModelCode));
+    return names;
+}
+
+std::vector<std::string> BandChoiceNames(const ModelState& current, std::string_view displayName) {
+    std::vector<std::string> names = BandNamesOfModel(ModelCodeOf(displayName));
+    if (displayName == ModelDisplayName(current.ModelCode))
+        AddMissing(names, current.BandName);
+    return names;
+}
 
 bool ApplyModelChoice(AppState& state, std::string_view displayName, std::string_view bandName) {
     if (!IsModelChoiceChanged(state, displayName, bandName))

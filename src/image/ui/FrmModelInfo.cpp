@@ -26,13 +26,13 @@ FrmModelInfo::FrmModelInfo(AppState& state, QWidget* parent) : QDialog(parent), 
     Label2->setObjectName("Label2");
     Combo1 = new QComboBox(this);
     Combo1->setObjectName("Combo1");
-    Combo1->addItems({"MOX-5HK", "MOX-5HK_1"});
+    for (const std::string& name : ModelChoiceNames(state.Model))
+        Combo1->addItem(QString::fromStdString(name));
     Combo1->setCurrentText(QString::fromStdString(ModelDisplayName(state.Model.ModelCode)));
     Combo2 = new QComboBox(this);
     Combo2->setObjectName("Combo2");
-    for (const std::string& band : BandNamesOfModel(state.Model.ModelCode))
-        Combo2->addItem(QString::fromStdString(band));
-    Combo2->setCurrentText(QString::fromStdString(state.Model.BandName));
+    FillBands(QString::fromStdString(state.Model.BandName));
+    connect(Combo1, &QComboBox::currentTextChanged, this, [this] { FillBands(Combo2->currentText()); });
     EnterAsTab::Install(Combo1);
     EnterAsTab::Install(Combo2);
 
@@ -53,6 +53,14 @@ FrmModelInfo::FrmModelInfo(AppState& state, QWidget* parent) : QDialog(parent), 
     layout->addLayout(form);
     layout->addLayout(buttons);
     setMinimumWidth(TwipsToPixels(4500));
+}
+
+// The bands of the model chosen in Combo1, showing `band` when the list has it.
+void FrmModelInfo::FillBands(const QString& band) {
+    Combo2->clear();
+    for (const std::string& name : BandChoiceNames(m_state.Model, Combo1->currentText().toStdString()))
+        Combo2->addItem(QString::fromStdString(name));
+    Combo2->setCurrentText(band);
 }
 
 void FrmModelInfo::OnOK() {

@@ -26,6 +26,7 @@ public:
     QPushButton* CommandCancel;
 
 private:
+    void FillBands(const QString& band);
     void OnOK();
 
     AppState& m_state;

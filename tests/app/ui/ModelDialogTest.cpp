@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "GuiFixture.h"
+#include "image/Models.h"
 #include "image/ui/FrmModelInfo.h"
 
 namespace mox::test {
@@ -55,6 +56,35 @@ TEST_F(ModelDialogTest, CancellingTheWarningChangesNothing) {
     EXPECT_EQ(state.Model.BandName, "400 - 480 MHz");
     EXPECT_EQ(state.Model.UpperLimit, 480);
     EXPECT_FALSE(window.NewDocTimer.isActive());
+}
+
+// Data of an unknown model (opened from a data file) show in the dialog as they are; OK without a change
+// changes nothing.
+TEST_F(ModelDialogTest, AnUnknownModelShowsAsItIsAndOkWithoutAChangeKeepsIt) {
+    frmMain& window = Main();
+    state.Model.ModelCode = "XY100";
+    SetBandLimits(state.Model, "136 - 174 MHz");
+    state.Data.Channels.Count = 0;
+    WhenModalShows<FrmModelInfo>([](FrmModelInfo& dialog) {
+        EXPECT_EQ(dialog.Combo1->currentText(), "XY100");
+        EXPECT_EQ(dialog.Combo2->currentText(), "136 - 174 MHz");
+        dialog.CommandOK->click();
+    });
+    window.Entry("mnuModelInfo")->trigger();
+    EXPECT_TRUE(prompter.Prompts.empty());
+    EXPECT_FALSE(window.NewDocTimer.isActive());
+    EXPECT_EQ(state.Model.ModelCode, "XY100");
+    EXPECT_EQ(state.Data.Channels.Count, 0);
+}
+
+TEST_F(ModelDialogTest, ChoosingAKnownModelOffersItsBandsKeepingTheChosenOne) {
+    state.Model.ModelCode = "XY100";
+    SetBandLimits(state.Model, "136 - 174 MHz");
+    FrmModelInfo dialog(state, nullptr);
+    EXPECT_EQ(dialog.Combo2->count(), 1);
+    dialog.Combo1->setCurrentText("MOX-5HK_1");
+    EXPECT_EQ(dialog.Combo2->count(), 17);
+    EXPECT_EQ(dialog.Combo2->currentText(), "136 - 174 MHz");
 }
 
 TEST_F(ModelDialogTest, EnterInAListMovesOnInsteadOfPressingOk) {
