@@ -12,7 +12,11 @@ namespace mox {
 ProgramShell::ProgramShell(AppState& state, const ProgramDevices& devices)
     : m_state(state), m_devices(devices) {}
 
-ProgramShell::~ProgramShell() = default;
+// A splash still on screen goes with the shell: closing it later would hand over to a shell that is
+// gone.
+ProgramShell::~ProgramShell() {
+    delete m_splash;
+}
 
 bool ProgramShell::Start(const StartupInput& input) {
     return RunStartup(m_state, *this, input);

@@ -35,21 +35,23 @@ frmSplash::frmSplash(const AppState& state, std::function<void()> createMainWind
         move(screen->availableGeometry().center() - rect().center());
 
     Timer1.setSingleShot(true);
-    connect(&Timer1, &QTimer::timeout, this, &frmSplash::Finish);
+    connect(&Timer1, &QTimer::timeout, this, &QWidget::close);
     Timer1.start(2000);
 }
 
 void frmSplash::mousePressEvent(QMouseEvent*) {
-    Finish();
+    close();
 }
 
-void frmSplash::Finish() {
-    if (m_finished)
-        return;
-    m_finished = true;
-    Timer1.stop();
-    m_createMainWindow();
-    close();
+// Every way out of the splash leads to the main window: a splash closed without it would leave the
+// program running with no window at all.
+void frmSplash::closeEvent(QCloseEvent* event) {
+    if (!m_handedOver) {
+        m_handedOver = true;
+        Timer1.stop();
+        m_createMainWindow();
+    }
+    QWidget::closeEvent(event);
 }
 
 }  // namespace mox

@@ -10,8 +10,8 @@ class QLabel;
 
 namespace mox {
 
-// The start-up picture. After 2000 ms, or at a click on it, it hands over to the main window and
-// closes.
+// The start-up picture. After 2000 ms, at a click on it, or when it is closed in any other way (the
+// window manager's close), it hands over to the main window and closes.
 class frmSplash : public QWidget {
     Q_OBJECT
 public:
@@ -22,12 +22,11 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Finish();
-
     std::function<void()> m_createMainWindow;
-    bool m_finished = false;
+    bool m_handedOver = false;
 };
 
 }  // namespace mox

@@ -1,5 +1,6 @@
 #include <QMenu>
 #include <QTest>
+#include <QWindow>
 
 #include "GuiFixture.h"
 #include "app/ui/ProgramShell.h"
@@ -73,6 +74,20 @@ TEST_F(StartupWindowTest, TheSplashEndsByItselfAfterTwoSeconds) {
     EXPECT_EQ(shell.Splash()->Timer1.interval(), 2000);
     EXPECT_EQ(shell.MainWindow(), nullptr);
     EXPECT_TRUE(QTest::qWaitFor([this] { return shell.MainWindow() != nullptr; }, 3000));
+}
+
+// A splash closed by the window manager goes on to the main window as the timer does; otherwise the
+// program would run on with no window at all.
+TEST_F(StartupWindowTest, ClosingTheSplashGoesOnToTheMainWindow) {
+    EXPECT_TRUE(shell.Start({"en_US", {"2026-01-02", 1}}));
+    ASSERT_NE(shell.Splash(), nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(shell.Splash()));
+    EXPECT_TRUE(shell.Splash()->windowHandle()->close());
+    ASSERT_NE(shell.MainWindow(), nullptr);
+    EXPECT_TRUE(shell.MainWindow()->isVisible());
+    EXPECT_EQ(channelListsMade, 1);
+    Settle();
+    EXPECT_EQ(shell.Splash(), nullptr);
 }
 
 }  // namespace
