@@ -138,6 +138,10 @@ QWidget* frmMain::ShowOrFocusWindow(const QString& name) {
     window->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow* sub = MdiArea->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    // A form that closes itself (its Close button) takes its frame along; the frame would otherwise stay
+    // on screen empty and be listed in the Window menu. The frame goes once the form is gone, so it does
+    // not ask the closed form again.
+    connect(window, &QObject::destroyed, sub, &QMdiSubWindow::close, Qt::QueuedConnection);
     window->show();
     MdiArea->cascadeSubWindows();
     MdiArea->setActiveSubWindow(sub);
@@ -257,6 +261,8 @@ void frmMain::FillWindowMenu() {
     }
     int number = 1;
     for (QMdiSubWindow* sub : MdiArea->subWindowList()) {
+        if (sub->widget() == nullptr)
+            continue;
         QAction* item = menu->addAction(QString("&%1 %2").arg(number++).arg(sub->windowTitle()));
         item->setCheckable(true);
         item->setChecked(sub == MdiArea->activeSubWindow());

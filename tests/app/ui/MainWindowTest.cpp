@@ -5,6 +5,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -12,6 +13,7 @@
 #include "GuiFixture.h"
 #include "app/ui/NavigationPane.h"
 #include "app/ui/Twips.h"
+#include "editors/ui/FrmRadioInfo.h"
 
 namespace mox::test {
 
@@ -159,6 +161,30 @@ TEST_F(MainWindowTest, ClosingWithChangedDataAndCancelKeepsRunningWithTheData) {
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(state.Data.Channels.Count, 0);
     EXPECT_NE(store.Read("Settings", "MainWidth", ""), "");
+}
+
+// An editor that closes, by its own Close button or by the close box of its frame, leaves no empty frame
+// behind: the Window menu lists nothing, and the next opening makes one frame.
+TEST_F(MainWindowTest, AClosedEditorTakesItsFrameAlong) {
+    frmMain& window = Main();
+    const std::function<void()> closings[] = {
+        [&window] {
+            auto* info = qobject_cast<FrmRadioInfo*>(window.FindWindow("FrmRadioInfo"));
+            QTest::mouseClick(info->CommandClose, Qt::LeftButton);
+        },
+        [&window] { window.MdiArea->subWindowList().first()->close(); },
+    };
+    for (const auto& close : closings) {
+        window.ShowRadioInfoWindow();
+        ASSERT_NE(window.FindWindow("FrmRadioInfo"), nullptr);
+        close();
+        EXPECT_TRUE(QTest::qWaitFor([&window] { return window.MdiArea->subWindowList().isEmpty(); }, 1000));
+        QMenu* menu = window.Menu("mnuWindow");
+        emit menu->aboutToShow();
+        EXPECT_EQ(menu->actions().last(), window.Entry("mnuWindowBar1"));
+    }
+    window.ShowRadioInfoWindow();
+    EXPECT_EQ(window.MdiArea->subWindowList().size(), 1);
 }
 
 }  // namespace
