@@ -103,6 +103,10 @@ public:
     void ChannelChanged(int number) override;
     void ChannelReferencesChanged() override;
 
+    // No context menu of the tool bar and the menu bar: the View menu alone shows and hides the bars,
+    // so its check marks always tell what is on screen.
+    QMenu* createPopupMenu() override { return nullptr; }
+
     QAction* Entry(const QString& name) const;
     QMenu* Menu(const QString& name) const;
     QAction* ToolButton(const QString& key) const;

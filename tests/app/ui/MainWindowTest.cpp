@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -185,6 +186,26 @@ TEST_F(MainWindowTest, AClosedEditorTakesItsFrameAlong) {
     }
     window.ShowRadioInfoWindow();
     EXPECT_EQ(window.MdiArea->subWindowList().size(), 1);
+}
+
+// The View menu alone shows and hides the bars, so its check marks always tell what is on screen.
+TEST_F(MainWindowTest, TheBarsHaveNoContextMenuThatCouldHideThem) {
+    frmMain& window = Main();
+    EXPECT_EQ(std::unique_ptr<QMenu>(window.createPopupMenu()), nullptr);
+    bool popupShown = false;
+    QTimer::singleShot(50, [&popupShown] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            popupShown = true;
+            popup->close();
+        }
+    });
+    const QPoint at(5, 5);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, window.tbToolBar->mapToGlobal(at));
+    QApplication::sendEvent(window.tbToolBar, &event);
+    QTest::qWait(100);
+    EXPECT_FALSE(popupShown);
+    EXPECT_TRUE(window.tbToolBar->isVisible());
+    EXPECT_TRUE(window.Entry("mnuViewToolbar")->isChecked());
 }
 
 }  // namespace
