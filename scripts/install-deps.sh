@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build ccache pkg-config
-          qt6-base-dev qt6-serialport-dev libgl-dev
+          qt6-base-dev qt6-serialport-dev qt6-translations-l10n libgl-dev
           libgtest-dev libgmock-dev clang-format
           xvfb xauth imagemagick fonts-noto-cjk x11-utils)
 

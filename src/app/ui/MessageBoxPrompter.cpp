@@ -54,6 +54,19 @@ MsgAnswer AnswerOf(int button) {
     }
 }
 
+struct ButtonCaption {
+    QMessageBox::StandardButton Button;
+    int Text;
+};
+
+// Every button a message box of the program can carry takes its caption from the language in force,
+// so that no box mixes languages.
+constexpr ButtonCaption kButtonCaptions[] = {
+    {QMessageBox::Ok, 9017},    {QMessageBox::Cancel, 9018}, {QMessageBox::Close, 9023},   // texts
+    {QMessageBox::Help, 9025},  {QMessageBox::Yes, 9070},    {QMessageBox::No, 9071},      // texts
+    {QMessageBox::Retry, 9072}, {QMessageBox::Abort, 9073},  {QMessageBox::Ignore, 9074},  // texts
+};
+
 }  // namespace
 
 MessageBoxPrompter::MessageBoxPrompter(std::function<QWidget*()> parent,
@@ -65,12 +78,10 @@ MsgAnswer MessageBoxPrompter::Ask(const Prompt& prompt) {
     QMessageBox box(IconOf(prompt.Icon), QString::fromStdString(title), QString::fromStdString(prompt.Text),
                     ButtonsOf(prompt.Buttons), m_parent());
     if (Text) {
-        const std::pair<QMessageBox::StandardButton, int> captions[] = {{QMessageBox::Ok, 9017},
-                                                                        {QMessageBox::Cancel, 9018}};
-        for (const auto& [button, number] : captions) {
-            const std::string caption = Text(number);
-            if (QAbstractButton* control = box.button(button); control != nullptr && !caption.empty())
-                control->setText(QString::fromStdString(caption));
+        for (const ButtonCaption& caption : kButtonCaptions) {
+            const std::string text = Text(caption.Text);
+            if (QAbstractButton* control = box.button(caption.Button); control != nullptr && !text.empty())
+                control->setText(QString::fromStdString(text));
         }
     }
     return AnswerOf(box.exec());

@@ -17,7 +17,7 @@ public:
     bool AskPassword(std::string& password) override;
     // The password dialog belongs to the link's windows; the main window installs it here.
     std::function<bool(std::string&)> PasswordDialog;
-    // The language text of a number, for the captions of the OK and Cancel buttons (9017, 9018).
+    // The language text of a number, for the captions of the buttons.
     std::function<std::string(int)> Text;
 
 private:

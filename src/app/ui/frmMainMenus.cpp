@@ -9,6 +9,7 @@
 
 #include "app/MainWindowTexts.h"
 #include "app/ui/ProgramIcons.h"
+#include "app/ui/QtTranslations.h"
 #include "app/ui/UiText.h"
 #include "app/ui/frmMain.h"
 
@@ -206,8 +207,9 @@ void frmMain::BuildStatusBar() {
     Panels[1]->setText("Status");
 }
 
-// The texts of the language in force: status bar, caption, background, menus and tool tips.
+// The texts of the language in force: Qt's own, status bar, caption, background, menus and tool tips.
 void frmMain::SetCaptions() {
+    FollowLanguageInQt(m_state.Language.CurrentLanguage);
     Panels[2]->setText(QString::fromStdString(StatusPortText(m_state)));
     Panels[1]->setText(QString::fromStdString(StatusModelText(m_state)));
     ShowMainTxt();

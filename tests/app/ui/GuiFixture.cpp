@@ -4,6 +4,7 @@
 
 #include "app/IniFile.h"
 #include "app/Texts.h"
+#include "app/ui/QtTranslations.h"
 #include "link/LinkSettingsFile.h"
 #include "link/PortMap.h"
 
@@ -60,6 +61,8 @@ GuiFixture::~GuiFixture() {
     if (main)
         main->CloseCurAllWindows();
     main.reset();
+    // Qt's own texts back in English for the next test.
+    FollowLanguageInQt(kEnglish);
 }
 
 void GuiFixture::WriteSetup(const std::string& key, const std::string& value) {
