@@ -1,7 +1,11 @@
 #include "app/ui/MessageBoxPrompter.h"
 
 #include <QAbstractButton>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
+
+#include "app/ui/TitleBarWidth.h"
 
 namespace mox {
 
@@ -67,6 +71,18 @@ constexpr ButtonCaption kButtonCaptions[] = {
     {QMessageBox::Retry, 9072}, {QMessageBox::Abort, 9073},  {QMessageBox::Ignore, 9074},  // texts
 };
 
+// A message box is at least as wide as its title bar needs; a short text would otherwise leave the
+// title cut. The box sizes itself from its layout, so the width is held by a spacer across it.
+void FitTitle(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (grid == nullptr)
+        return;
+    const QMargins margins = grid->contentsMargins();
+    const int width = TitleBarWidth(box.windowTitle()) - margins.left() - margins.right();
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
 }  // namespace
 
 MessageBoxPrompter::MessageBoxPrompter(std::function<QWidget*()> parent,
@@ -84,6 +100,7 @@ MsgAnswer MessageBoxPrompter::Ask(const Prompt& prompt) {
                 control->setText(QString::fromStdString(text));
         }
     }
+    FitTitle(box);
     return AnswerOf(box.exec());
 }
 

@@ -195,6 +195,9 @@ void frmMain::BuildToolBar() {
 void frmMain::BuildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName("sbStatusBar");
+    // The status bar holds the main window at least as wide as its panels need: a cut panel shows a
+    // wrong band or port.
+    bar->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     for (std::size_t i = 0; i < Panels.size(); ++i) {
         Panels[i] = new QLabel(bar);
         Panels[i]->setObjectName(QString("Panel%1").arg(i + 1));

@@ -6,16 +6,23 @@
 #include <QProgressBar>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "app/ui/TitleBarWidth.h"
 #include "app/ui/Twips.h"
 #include "app/ui/UiText.h"
 
 namespace mox {
 
+namespace {
+
+constexpr int kWidthTwips = 5500;
+
+}  // namespace
+
 FrmProgress::FrmProgress(const AppState& state, const QString& caption, QWidget* parent) : QDialog(parent) {
     const auto Tr = [&state](int number) { return UiText(state, number); };
     setObjectName("FrmProgress");
-    setWindowTitle(caption);
     setWindowFlags(windowFlags() & ~Qt::WindowCloseButtonHint & ~Qt::WindowContextHelpButtonHint);
     Label1 = new QLabel(Tr(9029), this);
     Label1->setObjectName("Label1");
@@ -36,7 +43,13 @@ FrmProgress::FrmProgress(const AppState& state, const QString& caption, QWidget*
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(labels);
     layout->addWidget(ProgressBar1);
-    setMinimumWidth(TwipsToPixels(5500));
+    SetCaption(caption);
+}
+
+// The settings search puts a long caption on the window while it runs.
+void FrmProgress::SetCaption(const QString& caption) {
+    setWindowTitle(caption);
+    setMinimumWidth(std::max(TwipsToPixels(kWidthTwips), TitleBarWidth(caption)));
 }
 
 void FrmProgress::SetPercent(int percent) {
@@ -73,7 +86,7 @@ void ProgressWindow::OpenModal(const std::string& caption, std::function<void()>
 
 void ProgressWindow::SetCaption(const std::string& caption) {
     if (m_window != nullptr)
-        m_window->setWindowTitle(QString::fromStdString(caption));
+        m_window->SetCaption(QString::fromStdString(caption));
 }
 
 void ProgressWindow::SetPercent(int percent) {

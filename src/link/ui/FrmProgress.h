@@ -17,6 +17,8 @@ class FrmProgress : public QDialog {
     Q_OBJECT
 public:
     FrmProgress(const AppState& state, const QString& caption, QWidget* parent);
+    // The caption, with the window made wide enough to show it whole.
+    void SetCaption(const QString& caption);
     void SetPercent(int percent);
     // Closes the window from the program's side.
     void Finish();

@@ -1,6 +1,8 @@
 #include "GuiFixture.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QStyle>
 
 #include "app/IniFile.h"
 #include "app/Texts.h"
@@ -33,6 +35,12 @@ std::optional<std::string> ScriptedFileDialogs::SaveFileName(const std::string& 
 void Settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+int LeastTitleBarWidth(const QString& title) {
+    const QFontMetrics metrics(QApplication::font("QMdiSubWindowTitleBar"));
+    return metrics.horizontalAdvance(title) +
+           4 * QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
 }
 
 VirtualTimeDriver::VirtualTimeDriver(VirtualTime& time, int stepMs) {

@@ -75,6 +75,10 @@ void WhenModalShows(std::function<void(T&)> act) {
 // Lets closed windows go and pending events run.
 void Settle();
 
+// The least width that shows `title` whole in a title bar: the caption in the title font, and room for
+// the window icon and three buttons.
+int LeastTitleBarWidth(const QString& title);
+
 // An installation in a temporary folder with the delivered language files, a simulated radio on the
 // cable "/dev/ttySIM0", scripted questions and dialogs, and the main window on top.
 class GuiFixture : public ::testing::Test {

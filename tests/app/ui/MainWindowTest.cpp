@@ -15,6 +15,7 @@
 #include "app/ui/NavigationPane.h"
 #include "app/ui/Twips.h"
 #include "editors/ui/FrmRadioInfo.h"
+#include "image/Models.h"
 
 namespace mox::test {
 
@@ -206,6 +207,19 @@ TEST_F(MainWindowTest, TheBarsHaveNoContextMenuThatCouldHideThem) {
     EXPECT_FALSE(popupShown);
     EXPECT_TRUE(window.tbToolBar->isVisible());
     EXPECT_TRUE(window.Entry("mnuViewToolbar")->isChecked());
+}
+
+// At its smallest the main window still shows every status panel whole.
+TEST_F(MainWindowTest, TheSmallestMainWindowShowsTheStatusPanelsWhole) {
+    state.Model.ModelCode = "RB516G";
+    SetBandLimits(state.Model, "136 - 174 MHz");
+    frmMain& window = Main();
+    window.resize(1, 1);
+    Settle();
+    ASSERT_LE(window.width(), 800);
+    for (std::size_t i = 1; i < window.Panels.size(); ++i)
+        EXPECT_GE(window.Panels[i]->width(), window.Panels[i]->sizeHint().width())
+            << window.Panels[i]->text().toStdString();
 }
 
 }  // namespace

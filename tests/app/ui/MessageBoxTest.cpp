@@ -85,6 +85,15 @@ TEST_F(MessageBoxTest, QtsOwnTextsFollowTheLanguage) {
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
 }
 
+// A short text must not make the box so narrow that its title is cut.
+TEST_F(MessageBoxTest, ABoxIsAtLeastAsWideAsItsTitle) {
+    Prompt prompt;
+    prompt.Text = "OK.";
+    prompt.Title = "MOX-5HK CPS - Customer Programming Software";
+    AskPressing(prompt, QMessageBox::Ok);
+    EXPECT_GE(width, LeastTitleBarWidth(QString::fromStdString(prompt.Title)));
+}
+
 }  // namespace
 
 }  // namespace mox::test

@@ -3,6 +3,7 @@
 #include <QProgressBar>
 
 #include "GuiFixture.h"
+#include "link/SettingsSearch.h"
 #include "link/ui/FrmProgress.h"
 
 namespace mox::test {
@@ -73,6 +74,18 @@ TEST_F(ProgressWindowTest, AFailedReadClosesTheWindowAndLeavesTheData) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_TRUE(state.Data == before);
     EXPECT_FALSE(port.IsOpen());
+}
+
+// The settings search puts its long caption on the window while the window is open.
+TEST_F(ProgressWindowTest, TheWindowFitsTheLongCaptionOfTheSettingsSearch) {
+    for (int language : {kEnglish, kChinese}) {
+        FrmProgress window(state, QString::fromStdString(Text(9027)), nullptr);
+        window.show();
+        const QString search = QString::fromStdString(SearchCaption(language));
+        window.SetCaption(search);
+        EXPECT_EQ(window.windowTitle(), search);
+        EXPECT_GE(window.width(), LeastTitleBarWidth(search)) << language;
+    }
 }
 
 }  // namespace
