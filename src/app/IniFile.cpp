@@ -4,6 +4,8 @@
 #include <sstream>
 #include <system_error>
 
+#include "app/FileReplace.h"
+
 namespace mox {
 
 namespace {
@@ -201,14 +203,10 @@ bool WriteIniString(const std::filesystem::path& file, std::string_view section,
     std::vector<std::string> lines = SplitLines(WithoutBom(text));
     SetEntry(lines, section, key, value);
 
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return false;
-    if (hadBom)
-        out << kUtf8Bom;
+    std::string updated = hadBom ? std::string(kUtf8Bom) : std::string();
     for (const std::string& line : lines)
-        out << line << lineEnd;
-    return static_cast<bool>(out.flush());
+        updated.append(line).append(lineEnd);
+    return ReplaceFileContent(file, updated);
 }
 
 }  // namespace mox

@@ -18,8 +18,9 @@ namespace mox {
 std::string ReadIniString(const std::filesystem::path& file, std::string_view section, std::string_view key,
                           std::string_view defaultValue = {}, std::size_t bufferSize = 255);
 
-// Sets one key, creating the file and the section when they are missing. False when the file cannot
-// be read or written, or when the value holds a line break (it would split the entry).
+// Sets one key, creating the file and the section when they are missing; the file is saved as every
+// save is (ReplaceFileContent). False when the file cannot be read or written, or when the value holds
+// a line break (it would split the entry).
 bool WriteIniString(const std::filesystem::path& file, std::string_view section, std::string_view key,
                     std::string_view value);
 

@@ -3,6 +3,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "app/FileReplace.h"
+
 namespace mox {
 
 std::optional<std::string> ReadRecord(const std::filesystem::path& file, std::size_t size) {
@@ -17,11 +19,7 @@ std::optional<std::string> ReadRecord(const std::filesystem::path& file, std::si
 }
 
 bool WriteRecord(const std::filesystem::path& file, std::string_view record) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return false;
-    out.write(record.data(), static_cast<std::streamsize>(record.size()));
-    return static_cast<bool>(out.flush());
+    return ReplaceFileContent(file, record);
 }
 
 bool CreateEmptyIfMissing(const std::filesystem::path& file) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/FileReplace.h"
 #include "files/CompanionFile.h"
 #include "files/FileBytes.h"
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/FileReplace.h"
 #include "files/FileBytes.h"
 
 namespace mox {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/FileReplace.h"
 #include "app/Texts.h"
 #include "app/Versions.h"
 #include "factory/TestDataFile.h"

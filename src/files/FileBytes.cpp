@@ -20,29 +20,4 @@ std::optional<std::vector<std::uint8_t>> ReadFileStart(const std::filesystem::pa
     return bytes;
 }
 
-bool ReplaceFileContent(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
-    std::filesystem::path temporary = path;
-    temporary.replace_filename("." + path.filename().string() + ".saving");
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return false;
-    }
-    return true;
-}
-
 }  // namespace mox

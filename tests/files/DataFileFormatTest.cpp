@@ -324,8 +324,7 @@ TEST_F(DataFileFormatTest, SaveLeavesExactlyTheRecordWhateverWasThere) {
 
 TEST_F(DataFileFormatTest, FailedSaveKeepsTheOldFileAndTheChanges) {
     TempFolder::WriteFile(PathOf("keep.dat"), "old content");
-    // The temporary file beside the target cannot be created when a folder holds its name.
-    std::filesystem::create_directory(PathOf(".keep.dat.saving"));
+    std::filesystem::permissions(PathOf("keep.dat"), std::filesystem::perms::owner_read);
     state.Document.CurrentPath = PathOf("keep.dat");
     state.Data.Functions.Options.SquelchLevel = 3;
 
