@@ -30,10 +30,12 @@ bool HasKey(const IniContent& content, std::string_view section, const std::stri
     return s != content.end() && s->second.count(AsciiLower(key)) != 0;
 }
 
-// A pair is the first four characters (the program version) and the next four (the version it
-// handles); a shorter value gives shorter texts, which match no tag.
+// A pair is the first four characters (the program version) and the last four (the version it
+// handles). A value shorter than eight characters gives a handled text of what follows the first four,
+// shorter than a tag, so it matches none.
 std::pair<std::string, std::string> FirmPair(const std::string& value) {
-    return {value.substr(0, 4), value.size() > 4 ? value.substr(4, 4) : std::string()};
+    const std::string rest = value.size() > 4 ? value.substr(4) : std::string();
+    return {value.substr(0, 4), rest.size() > 4 ? rest.substr(rest.size() - 4) : rest};
 }
 
 }  // namespace

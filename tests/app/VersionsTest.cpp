@@ -71,6 +71,23 @@ TEST_F(VersionsTest, FirmPairsSayWhichProgramHandlesWhichVersion) {
     EXPECT_EQ(ProgramForVersion(state, "V300"), "");
 }
 
+TEST_F(VersionsTest, FirmPairIsTheFirstAndTheLastFourCharacters) {
+    const std::pair<const char*, std::pair<std::string, std::string>> cases[] = {
+        {"V300V100", {"V300", "V100"}}, {"V200V1001", {"V200", "1001"}}, {"V200 V300", {"V200", "V300"}},
+        {"V200V10", {"V200", "V10"}},   {"V200", {"V200", ""}},          {"V2", {"V2", ""}},
+    };
+    std::string firm;
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        firm += "Firm" + std::to_string(i) + "=" + cases[i].first + "\n";
+    WriteVersionFile(firm, static_cast<int>(std::size(cases)));
+    LoadVersionRecords(state);
+
+    ASSERT_EQ(state.Versions.Firm.size(), std::size(cases));
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(state.Versions.Firm[i], cases[i].second) << cases[i].first;
+    EXPECT_FALSE(IsHandledVersion(state, "V200", "V100"));
+}
+
 TEST_F(VersionsTest, OnlyCountedAndCompleteEntriesMatch) {
     WriteVersionFile("Firm0=V200V2\nFirm1=V300V300\n", 1);
     LoadVersionRecords(state);
