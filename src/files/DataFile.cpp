@@ -13,6 +13,7 @@
 #include "files/CompanionFile.h"
 #include "files/DataFileLayout.h"
 #include "files/FileBytes.h"
+#include "image/FixedText.h"
 #include "image/Models.h"
 
 namespace mox {
@@ -29,24 +30,34 @@ struct LoadedFile {
     TestData Test{};
 };
 
-// A wrong length, a channel count outside the table (every later step would read past the channel
-// array) or a band code without a band name (no band limits) make a file unusable.
-bool IsUsableRecord(const std::vector<std::uint8_t>& bytes, const RadioData& data, bool takesModel) {
+bool IsPrintableText(const std::string& text) {
+    return std::ranges::all_of(text, [](char c) { return c >= 0x20 && c <= 0x7E; });
+}
+
+// The text that tells why a file cannot be used; 0 when it can. A channel count outside the table
+// would make every later step read past the channel array. Where the file's model is taken, a model
+// code that is not text would show as garbage in the caption and the tree, and a band code without a
+// band name has no band limits.
+int DamagedFileText(const std::vector<std::uint8_t>& bytes, const RadioData& data, bool takesModel) {
     if (bytes.size() != kDataFileSize && bytes.size() != kShortDataFileSize)
-        return false;
+        return 9033;
     if (data.Channels.Count < 0 || data.Channels.Count > kChannelCapacity)
-        return false;
-    return !takesModel || !BandName(data.Model.BandCode).empty();
+        return 30020;
+    if (!takesModel)
+        return 0;
+    if (!IsPrintableText(CutFixedText(data.Model.ModelCode)))
+        return 30022;
+    return BandName(data.Model.BandCode).empty() ? 30021 : 0;
 }
 
 // Reads the record (an 8595-byte file leaves ResetProhibit 0), then the companion and the test data
-// file; 9033 when the record is unusable.
+// file; a message when the record is unusable.
 std::optional<LoadedFile> ReadLoadedFile(AppState& state, const std::filesystem::path& path,
                                          const std::vector<std::uint8_t>& bytes, bool takesModel) {
     LoadedFile file;
     DecodeDataRecord(bytes, file.Data);
-    if (!IsUsableRecord(bytes, file.Data, takesModel)) {
-        ShowMessage(state, 9033);
+    if (const int damaged = DamagedFileText(bytes, file.Data, takesModel); damaged != 0) {
+        ShowMessage(state, damaged);
         return std::nullopt;
     }
     file.Companion = ReadCompanionFile(path);

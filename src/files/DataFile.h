@@ -14,8 +14,8 @@ namespace mox {
 bool SaveDataFile(AppState& state, DocumentWindows& windows);
 
 // Open: checks the file's version tag (9065, or the version question), its length (9033) and its
-// contents (9033) and reads it (9002 when unreadable). A loaded file becomes the working data, the
-// saved copy and the current path, takes the tag "V200" and sets the current model and band.
+// contents (a damaged-file text) and reads it (9002 when unreadable). A loaded file becomes the working data,
+// the saved copy and the current path, takes the tag "V200" and sets the current model and band.
 bool OpenDataFile(AppState& state, DocumentWindows& windows, const std::filesystem::path& path);
 
 // The second open command: as Open without the tag check, keeping the file's tag; the model record
@@ -23,8 +23,8 @@ bool OpenDataFile(AppState& state, DocumentWindows& windows, const std::filesyst
 bool OpenDataFileDirect(AppState& state, DocumentWindows& windows, const std::filesystem::path& path);
 
 // New data from the default file of the current model and band: the file's data, keeping only its
-// channel 1 unless all channels are to be kept. A wrong length or damaged file shows 9033 and the
-// defaults stand; an unreadable one is passed over silently.
+// channel 1 unless all channels are to be kept. A file of a wrong length (9033) or a damaged one is
+// reported and the defaults stand; an unreadable one is passed over silently.
 void LoadDataFileAsDefaults(AppState& state, const std::filesystem::path& path, bool keepAllChannels);
 
 // New data from the model's band-0 default file: only its function settings, FM presets and test

@@ -246,27 +246,49 @@ TEST_F(DataFileFormatTest, ShortFileOpensWithResetProhibitOff) {
 }
 
 TEST_F(DataFileFormatTest, UnusableFilesAreRefusedAndChangeNothing) {
+    folder.InstallLanguageFiles();
     RadioData tooMany = state.Data;
     tooMany.Channels.Count = 129;
     RadioData negative = state.Data;
     negative.Channels.Count = -1;
     RadioData noBand = state.Data;
     noBand.Model.BandCode = 15;
+    RadioData noText = state.Data;
+    noText.Model.ModelCode = {'\xFF', '\xFE', '\0', 'R', 'B', '5', '1'};
+    RadioData withTab = state.Data;
+    SetFixedText(withTab.Model.ModelCode, "RB\t516");
     WriteDataFile(PathOf("8596.dat"), state.Data, 8596);
     WriteDataFile(PathOf("9000.dat"), state.Data, 9000);
     WriteDataFile(PathOf("many.dat"), tooMany);
     WriteDataFile(PathOf("negative.dat"), negative);
     WriteDataFile(PathOf("noband.dat"), noBand);
+    WriteDataFile(PathOf("notext.dat"), noText);
+    WriteDataFile(PathOf("tab.dat"), withTab);
     state.Data.Functions.Options.SquelchLevel = 4;
     const RadioData before = state.Data;
 
-    for (const char* name : {"8596.dat", "9000.dat", "many.dat", "negative.dat", "noband.dat"})
+    for (const char* name :
+         {"8596.dat", "9000.dat", "many.dat", "negative.dat", "noband.dat", "notext.dat", "tab.dat"})
         EXPECT_FALSE(OpenDataFile(state, windows, PathOf(name))) << name;
 
-    EXPECT_THAT(prompts.Numbers(), ElementsAre(9033, 9033, 9033, 9033, 9033));
+    // A wrong length has its own text; a damaged content says what is damaged.
+    EXPECT_THAT(prompts.Numbers(), ElementsAre(9033, 9033, 30020, 30020, 30021, 30022, 30022));
+    EXPECT_EQ(prompts.Prompts[2].Text.rfind("The file is damaged: ", 0), 0u);
     EXPECT_EQ(state.Data, before);
     EXPECT_EQ(state.Document.CurrentPath, "new.dat");
     EXPECT_TRUE(windows.Calls.empty());
+}
+
+TEST_F(DataFileFormatTest, PrintableUnknownModelCodeOpensAsItIs) {
+    RadioData other = state.Data;
+    SetFixedText(other.Model.ModelCode, "ZX-9 A", '\0');
+    WriteDataFile(PathOf("other.dat"), other);
+
+    ASSERT_TRUE(OpenDataFile(state, windows, PathOf("other.dat")));
+
+    EXPECT_TRUE(prompts.Prompts.empty());
+    EXPECT_EQ(state.Model.ModelCode, "ZX-9 A");
+    EXPECT_EQ(ModelDisplayName(state.Model.ModelCode), "ZX-9 A");
 }
 
 TEST_F(DataFileFormatTest, TagIsCheckedBeforeTheLength) {
