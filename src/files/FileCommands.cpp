@@ -22,8 +22,8 @@ bool SaveBeforeReplacing(AppState& state, FileDialogs& dialogs, DocumentWindows&
     return state.Document.IsNew ? FileSaveAs(state, dialogs, windows) : SaveDataFile(state, windows);
 }
 
-// The unsaved-changes warning before Open. False when the command must end: Cancel, or a save that
-// did not happen (going on would lose the changes).
+// The unsaved-changes warning before New and Open. False when the command must end: Cancel, or a save
+// that did not happen (going on would lose the changes).
 bool KeepOrSaveChanges(AppState& state, FileDialogs& dialogs, DocumentWindows& windows) {
     if (!IsDataChanged(state))
         return true;
@@ -49,6 +49,15 @@ bool OpenWith(AppState& state, FileDialogs& dialogs, DocumentWindows& windows, O
     return open(state, windows, *path);
 }
 
+// New from the File menu asks 9026 after the unsaved-changes warning; the tool bar's button does not.
+void StartNewData(AppState& state, FileDialogs& dialogs, DocumentWindows& windows, bool askToStart) {
+    if (!KeepOrSaveChanges(state, dialogs, windows))
+        return;
+    if (askToStart && ShowMessage(state, 9026, MsgButtons::OkCancel, MsgIcon::Warning) != MsgAnswer::Ok)
+        return;
+    windows.LoadNewDoc();
+}
+
 }  // namespace
 
 std::string DataFileFilter(const AppState& state) {
@@ -56,11 +65,11 @@ std::string DataFileFilter(const AppState& state) {
 }
 
 void FileNew(AppState& state, FileDialogs& dialogs, DocumentWindows& windows) {
-    if (IsDataChanged(state) &&
-        ShowMessage(state, 9006, MsgButtons::YesNoCancel, MsgIcon::Warning) == MsgAnswer::Yes)
-        SaveBeforeReplacing(state, dialogs, windows);
-    if (ShowMessage(state, 9026, MsgButtons::OkCancel, MsgIcon::Warning) == MsgAnswer::Ok)
-        windows.LoadNewDoc();
+    StartNewData(state, dialogs, windows, true);
+}
+
+void FileNewFromToolBar(AppState& state, FileDialogs& dialogs, DocumentWindows& windows) {
+    StartNewData(state, dialogs, windows, false);
 }
 
 bool FileOpen(AppState& state, FileDialogs& dialogs, DocumentWindows& windows) {

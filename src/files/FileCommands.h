@@ -14,9 +14,13 @@ std::string DataFileFilter(const AppState& state);
 // The File menu commands, shared by the main window and the command-line tool. A cancelled file
 // dialog changes neither the data nor the current path.
 
-// Changed data: warning 9006 (Yes saves first); then, whatever the answer, warning 9026, whose OK
-// starts new data (LoadNewDoc).
+// Changed data: warning 9006. Yes saves first (through Save As for data never saved), No goes on,
+// Cancel or a save that did not happen ends the command. Then warning 9026, whose OK starts new data
+// (LoadNewDoc).
 void FileNew(AppState& state, FileDialogs& dialogs, DocumentWindows& windows);
+
+// The tool bar's New button: as FileNew, without the 9026 question.
+void FileNewFromToolBar(AppState& state, FileDialogs& dialogs, DocumentWindows& windows);
 
 // Changed data: warning 9006 (Yes saves first, Cancel ends); the open dialog, the child windows are
 // closed and the chosen file is opened (OpenDataFile). True when a file was loaded.

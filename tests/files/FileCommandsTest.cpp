@@ -34,7 +34,7 @@ protected:
     }
 };
 
-TEST_F(FileCommandsTest, NewAsksToSaveOnlyChangedDataAndAlwaysAsksToStart) {
+TEST_F(FileCommandsTest, NewAsksToSaveOnlyChangedDataThenWhetherToStart) {
     OpenSavedFile("a.dat");
     prompts.Answer(MsgAnswer::Ok);
     FileNew(state, dialogs, windows);
@@ -48,6 +48,54 @@ TEST_F(FileCommandsTest, NewAsksToSaveOnlyChangedDataAndAlwaysAsksToStart) {
     EXPECT_THAT(prompts.Numbers(), ElementsAre(9026, 9006, 9026));
     EXPECT_EQ(TempFolder::ReadFile(PathOf("a.dat"))[8071], 2);
     EXPECT_THAT(windows.Calls, ElementsAre("new", "caption"));
+}
+
+TEST_F(FileCommandsTest, CancelOrASaveThatDidNotHappenEndsNew) {
+    state.Data.Functions.Options.SquelchLevel = 2;
+    prompts.Answer(MsgAnswer::Cancel);
+    FileNew(state, dialogs, windows);
+    prompts.Answer(MsgAnswer::Yes);
+    FileNew(state, dialogs, windows);  // never saved: the save dialog, cancelled
+    EXPECT_THAT(prompts.Numbers(), ElementsAre(9006, 9006));
+    EXPECT_EQ(dialogs.Shown, 1);
+    EXPECT_TRUE(windows.Calls.empty());
+
+    state.Data.Functions.Options.SquelchLevel = 0;
+    OpenSavedFile("a.dat");
+    state.Data.Functions.Options.SquelchLevel = 2;
+    state.Document.CurrentPath = PathOf("gone/a.dat");
+    prompts.Answer(MsgAnswer::Yes);
+    FileNew(state, dialogs, windows);  // the save fails
+    EXPECT_THAT(prompts.Numbers(), ElementsAre(9006, 9002));
+    EXPECT_TRUE(windows.Calls.empty());
+
+    prompts.Answer(MsgAnswer::No);
+    prompts.Answer(MsgAnswer::Ok);
+    FileNew(state, dialogs, windows);
+    EXPECT_THAT(prompts.Numbers(), ElementsAre(9006, 9002, 9006, 9026));
+    EXPECT_THAT(windows.Calls, ElementsAre("new"));
+}
+
+TEST_F(FileCommandsTest, ToolBarNewAsksOnlyWhetherToSaveChangedData) {
+    FileNewFromToolBar(state, dialogs, windows);
+    EXPECT_TRUE(prompts.Prompts.empty());
+    EXPECT_THAT(windows.Calls, ElementsAre("new"));
+
+    OpenSavedFile("a.dat");
+    state.Data.Functions.Options.SquelchLevel = 2;
+    prompts.Answer(MsgAnswer::Cancel);
+    FileNewFromToolBar(state, dialogs, windows);
+    EXPECT_TRUE(windows.Calls.empty());
+    prompts.Answer(MsgAnswer::Yes);
+    FileNewFromToolBar(state, dialogs, windows);
+    EXPECT_EQ(TempFolder::ReadFile(PathOf("a.dat"))[8071], 2);
+    state.Data.Functions.Options.SquelchLevel = 3;
+    prompts.Answer(MsgAnswer::No);
+    FileNewFromToolBar(state, dialogs, windows);
+
+    EXPECT_THAT(prompts.Numbers(), ElementsAre(9006, 9006, 9006));
+    EXPECT_THAT(windows.Calls, ElementsAre("caption", "new", "new"));
+    EXPECT_EQ(TempFolder::ReadFile(PathOf("a.dat"))[8071], 2);
 }
 
 TEST_F(FileCommandsTest, SavingNeverSavedDataAsksForAName) {

@@ -84,7 +84,7 @@ const char* WindowOfEntry(const QString& entry) {
 
 void frmMain::ConnectCommands() {
     m_windows.insert("FrmRadioInfo", [this] { return new FrmRadioInfo(m_state); });
-    m_handlers.insert("NewFile", [this] { LoadNewDoc(); });
+    m_handlers.insert("NewFile", [this] { FileNewFromToolBar(m_state, m_devices.Dialogs, *this); });
     m_handlers.insert("mnuFileNew", [this] { FileNew(m_state, m_devices.Dialogs, *this); });
     m_handlers.insert("mnuFileOpen", [this] { FileCommand(&FileOpen); });
     m_handlers.insert("mnuFileEOpen", [this] { FileCommand(&FileOpenDirect); });

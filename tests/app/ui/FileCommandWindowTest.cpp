@@ -39,6 +39,29 @@ TEST_F(FileCommandWindowTest, NewAfterOpenWithoutEditsAsksOnlyTheNewQuestion) {
     EXPECT_FALSE(window.NewDocTimer.isActive());
 }
 
+TEST_F(FileCommandWindowTest, CancelOnTheSaveQuestionEndsNew) {
+    frmMain& window = Main();
+    state.Data.Functions.Options.SquelchLevel = 2;
+    prompter.Answer(MsgAnswer::Cancel);
+    window.Entry("mnuFileNew")->trigger();
+    EXPECT_EQ(prompter.Numbers(), std::vector<int>{9006});
+    EXPECT_FALSE(window.NewDocTimer.isActive());
+}
+
+TEST_F(FileCommandWindowTest, ToolBarNewAsksWhetherToSaveChangedData) {
+    frmMain& window = Main();
+    state.Data.Functions.Options.SquelchLevel = 2;
+    prompter.Answer(MsgAnswer::Cancel);
+    window.ToolButton("NewFile")->trigger();
+    EXPECT_EQ(prompter.Numbers(), std::vector<int>{9006});
+    EXPECT_FALSE(window.NewDocTimer.isActive());
+
+    prompter.Answer(MsgAnswer::No);
+    window.ToolButton("NewFile")->trigger();
+    EXPECT_EQ(prompter.Numbers(), (std::vector<int>{9006, 9006}));
+    EXPECT_TRUE(window.NewDocTimer.isActive());
+}
+
 TEST_F(FileCommandWindowTest, CancelledFileDialogsChangeNothing) {
     frmMain& window = Main();
     state.Data.Channels.Count = 0;
