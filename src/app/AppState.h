@@ -9,6 +9,7 @@
 #include "app/LanguageState.h"
 #include "app/ProgramStarter.h"
 #include "app/Prompter.h"
+#include "app/SettingsStore.h"
 #include "app/VersionRecords.h"
 #include "app/Views.h"
 #include "channels/ChannelEditState.h"
@@ -25,7 +26,8 @@
 namespace mox {
 
 struct AppState {
-    AppState() : Prompts(&m_silentPrompter), Redraw(&m_noViews), Starter(&m_noStarter) {}
+    AppState()
+        : Prompts(&m_silentPrompter), Redraw(&m_noViews), Starter(&m_noStarter), UserStore(&m_memoryStore) {}
     AppState(const AppState&) = delete;
     AppState& operator=(const AppState&) = delete;
 
@@ -35,6 +37,8 @@ struct AppState {
     // name in its own folder.
     std::string ExecutableName = "moxcps";
     std::string ProgramTitle;
+    // The user's documents folder, where the file dialogs start at first; empty when there is none.
+    std::filesystem::path DocumentsFolder;
     bool VistaFlag = false;  // never set on this platform
 
     LanguageState Language;
@@ -69,11 +73,14 @@ struct AppState {
     Prompter* Prompts;
     Views* Redraw;
     ProgramStarter* Starter;
+    // The per-user settings store; in memory until the main window brings the program's own.
+    SettingsStore* UserStore;
 
 private:
     SilentPrompter m_silentPrompter;
     NoViews m_noViews;
     NoProgramStarter m_noStarter;
+    MemorySettingsStore m_memoryStore;
 };
 
 }  // namespace mox

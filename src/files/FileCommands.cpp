@@ -1,6 +1,8 @@
 #include "files/FileCommands.h"
 
 #include <filesystem>
+#include <string_view>
+#include <system_error>
 
 #include "app/Texts.h"
 #include "files/DataChanged.h"
@@ -10,9 +12,20 @@ namespace mox {
 
 namespace {
 
+// Where the per-user store keeps the folder last used in a file dialog.
+constexpr std::string_view kDialogSection = "Settings";
+constexpr std::string_view kLastFolderKey = "LastFolder";
+
 // The part of a path after its last "/".
 std::string FileNameOf(const std::string& path) {
     return path.substr(path.rfind('/') + 1);
+}
+
+// The folder of a file chosen in a dialog, kept across runs.
+void RememberDialogFolder(AppState& state, const std::string& chosen) {
+    const std::filesystem::path folder = std::filesystem::path(chosen).parent_path();
+    if (!folder.empty())
+        state.UserStore->Write(kDialogSection, kLastFolderKey, folder.string());
 }
 
 // Saves before the data are replaced. Data never saved go through the save dialog: saving them to
@@ -42,9 +55,10 @@ using OpenFunction = bool (*)(AppState&, DocumentWindows&, const std::filesystem
 bool OpenWith(AppState& state, FileDialogs& dialogs, DocumentWindows& windows, OpenFunction open) {
     if (!KeepOrSaveChanges(state, dialogs, windows))
         return false;
-    const auto path = dialogs.OpenFileName(DataFileFilter(state));
+    const auto path = dialogs.OpenFileName(DataFileFilter(state), DialogStartFolder(state).string());
     if (!path)
         return false;
+    RememberDialogFolder(state, *path);
     windows.CloseAllChildWindows();
     return open(state, windows, *path);
 }
@@ -62,6 +76,20 @@ void StartNewData(AppState& state, FileDialogs& dialogs, DocumentWindows& window
 
 std::string DataFileFilter(const AppState& state) {
     return GetLanguageText(state, 9001) + " (*.dat)|*.dat";
+}
+
+std::filesystem::path DialogStartFolder(const AppState& state) {
+    const std::filesystem::path candidates[] = {
+        std::filesystem::path(state.Document.CurrentPath).parent_path(),
+        std::filesystem::path(state.UserStore->Read(kDialogSection, kLastFolderKey, "")),
+        state.DocumentsFolder,
+    };
+    for (const std::filesystem::path& folder : candidates) {
+        std::error_code error;
+        if (!folder.empty() && std::filesystem::is_directory(folder, error))
+            return folder;
+    }
+    return {};
 }
 
 void FileNew(AppState& state, FileDialogs& dialogs, DocumentWindows& windows) {
@@ -91,9 +119,13 @@ bool FileSave(AppState& state, FileDialogs& dialogs, DocumentWindows& windows) {
 }
 
 bool FileSaveAs(AppState& state, FileDialogs& dialogs, DocumentWindows& windows) {
-    const auto path = dialogs.SaveFileName(DataFileFilter(state), state.Document.CurrentPath);
+    const std::filesystem::path folder = DialogStartFolder(state);
+    const std::string name = FileNameOf(state.Document.CurrentPath);
+    const auto path =
+        dialogs.SaveFileName(DataFileFilter(state), folder.empty() ? name : (folder / name).string());
     if (!path)
         return false;
+    RememberDialogFolder(state, *path);
     const std::string previous = state.Document.CurrentPath;
     state.Document.CurrentPath = *path;
     if (SaveDataFile(state, windows))

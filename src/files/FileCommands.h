@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 #include "app/AppState.h"
@@ -10,6 +11,11 @@ namespace mox {
 
 // The filter of the open and save dialogs: text 9001 and " (*.dat)|*.dat".
 std::string DataFileFilter(const AppState& state);
+
+// Where the open and save dialogs start: the current document's folder, else the folder last used in
+// one of them (kept in the per-user store), else the user's documents folder; a folder that no longer
+// exists is passed over. Empty when there is none.
+std::filesystem::path DialogStartFolder(const AppState& state);
 
 // The File menu commands, shared by the main window and the command-line tool. A cancelled file
 // dialog changes neither the data nor the current path.
@@ -33,8 +39,8 @@ bool FileOpenDirect(AppState& state, FileDialogs& dialogs, DocumentWindows& wind
 // path. True when the data were saved.
 bool FileSave(AppState& state, FileDialogs& dialogs, DocumentWindows& windows);
 
-// The save dialog proposing the current path; the chosen path becomes the current path when the
-// save succeeds. True when the data were saved.
+// The save dialog proposing the current file name in the folder where the dialogs start; the chosen path
+// becomes the current path when the save succeeds. True when the data were saved.
 bool FileSaveAs(AppState& state, FileDialogs& dialogs, DocumentWindows& windows);
 
 }  // namespace mox

@@ -9,7 +9,9 @@ namespace mox {
 class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
-    virtual std::optional<std::string> OpenFileName(const std::string& filter) = 0;
+    // Starts in `folder` (the system's choice when empty).
+    virtual std::optional<std::string> OpenFileName(const std::string& filter, const std::string& folder) = 0;
+    // Proposes `proposed`: a file name, in the folder where the dialog starts when it has one.
     virtual std::optional<std::string> SaveFileName(const std::string& filter,
                                                     const std::string& proposed) = 0;
 };

@@ -98,6 +98,33 @@ TEST_F(FileCommandsTest, ToolBarNewAsksOnlyWhetherToSaveChangedData) {
     EXPECT_EQ(TempFolder::ReadFile(PathOf("a.dat"))[8071], 2);
 }
 
+TEST_F(FileCommandsTest, DialogsStartInTheDocumentsFolderThenTheLastUsedOne) {
+    const std::filesystem::path documents = folder.Root() / "documents";
+    const std::filesystem::path fleet = folder.Root() / "fleet";
+    std::filesystem::create_directories(documents);
+    std::filesystem::create_directories(fleet);
+    state.DocumentsFolder = documents;
+
+    EXPECT_FALSE(FileOpen(state, dialogs, windows));
+    EXPECT_FALSE(FileSaveAs(state, dialogs, windows));
+    EXPECT_THAT(dialogs.Folders, ElementsAre(documents.string()));
+    EXPECT_THAT(dialogs.Proposed, ElementsAre((documents / "new.dat").string()));
+
+    dialogs.Answers.push_back((fleet / "a.dat").string());
+    ASSERT_TRUE(FileSaveAs(state, dialogs, windows));
+    EXPECT_EQ(state.UserStore->Read("Settings", "LastFolder", ""), fleet.string());
+    state.UserStore->Write("Settings", "LastFolder", documents.string());
+    EXPECT_EQ(DialogStartFolder(state), fleet);  // the document's own folder comes first
+
+    state.Document = DocumentState{};
+    state.UserStore->Write("Settings", "LastFolder", fleet.string());
+    EXPECT_EQ(DialogStartFolder(state), fleet);
+    std::filesystem::remove_all(fleet);
+    EXPECT_EQ(DialogStartFolder(state), documents);
+    state.DocumentsFolder.clear();
+    EXPECT_EQ(DialogStartFolder(state), std::filesystem::path());
+}
+
 TEST_F(FileCommandsTest, SavingNeverSavedDataAsksForAName) {
     state.Data.Functions.Options.SquelchLevel = 2;
     prompts.Answer(MsgAnswer::Yes);

@@ -20,13 +20,17 @@ namespace mox::test {
 // Answers the file dialogs from a script; nothing (cancel) once the script is used up.
 class ScriptedDialogs : public FileDialogs {
 public:
-    std::optional<std::string> OpenFileName(const std::string&) override { return Next(); }
+    std::optional<std::string> OpenFileName(const std::string&, const std::string& folder) override {
+        Folders.push_back(folder);
+        return Next();
+    }
     std::optional<std::string> SaveFileName(const std::string&, const std::string& proposed) override {
         Proposed.push_back(proposed);
         return Next();
     }
 
     std::deque<std::optional<std::string>> Answers;
+    std::vector<std::string> Folders;  // where the open dialogs started
     std::vector<std::string> Proposed;
     int Shown = 0;
 

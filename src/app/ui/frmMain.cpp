@@ -42,8 +42,10 @@ frmMain::frmMain(AppState& state, const MainWindowDevices& devices, QWidget* par
       Ports(MySetupFile(state), devices.Enumerator),
       m_state(state),
       m_devices(devices),
-      m_previousViews(state.Redraw) {
+      m_previousViews(state.Redraw),
+      m_previousStore(state.UserStore) {
     m_state.Redraw = this;
+    m_state.UserStore = &m_devices.Store;
     setObjectName("frmMain");
     setWindowIcon(ProgramIcon(state.ProgramFolder, "App"));
 
@@ -93,6 +95,7 @@ void frmMain::MDIForm_Load() {
 
 frmMain::~frmMain() {
     m_state.Redraw = m_previousViews;
+    m_state.UserStore = m_previousStore;
 }
 
 void frmMain::RegisterWindow(const QString& name, WindowFactory factory) {

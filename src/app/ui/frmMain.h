@@ -152,6 +152,7 @@ private:
     AppState& m_state;
     MainWindowDevices m_devices;
     Views* m_previousViews;
+    SettingsStore* m_previousStore;
     std::unique_ptr<ProgressWindow> m_progress;
     std::unique_ptr<TransferEngine> m_engine;
     QMap<QString, QAction*> m_entries;

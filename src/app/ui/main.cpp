@@ -2,6 +2,7 @@
 #include <QDate>
 #include <QFileInfo>
 #include <QLocale>
+#include <QStandardPaths>
 #include <cstring>
 #include <iostream>
 
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
     mox::AppState state;
     state.ProgramFolder = QCoreApplication::applicationDirPath().toStdString();
     state.ExecutableName = QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString();
+    state.DocumentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
 
     mox::MessageBoxPrompter prompter(
         [] { return QApplication::activeWindow(); },

@@ -10,8 +10,8 @@ QString QtFilterOf(const std::string& filter) {
 
 QtFileDialogs::QtFileDialogs(std::function<QWidget*()> parent) : m_parent(std::move(parent)) {}
 
-std::optional<std::string> QtFileDialogs::OpenFileName(const std::string& filter) {
-    QFileDialog dialog(m_parent(), QString(), QString(), QtFilterOf(filter));
+std::optional<std::string> QtFileDialogs::OpenFileName(const std::string& filter, const std::string& folder) {
+    QFileDialog dialog(m_parent(), QString(), QString::fromStdString(folder), QtFilterOf(filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -13,7 +13,7 @@ namespace mox {
 class QtFileDialogs : public FileDialogs {
 public:
     explicit QtFileDialogs(std::function<QWidget*()> parent);
-    std::optional<std::string> OpenFileName(const std::string& filter) override;
+    std::optional<std::string> OpenFileName(const std::string& filter, const std::string& folder) override;
     std::optional<std::string> SaveFileName(const std::string& filter, const std::string& proposed) override;
 
 private:

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QFileDialog>
 #include <filesystem>
 
 #include "GuiFixture.h"
@@ -60,6 +61,32 @@ TEST_F(FileCommandWindowTest, ToolBarNewAsksWhetherToSaveChangedData) {
     window.ToolButton("NewFile")->trigger();
     EXPECT_EQ(prompter.Numbers(), (std::vector<int>{9006, 9006}));
     EXPECT_TRUE(window.NewDocTimer.isActive());
+}
+
+TEST_F(FileCommandWindowTest, FileDialogsStartInTheFolderLastUsed) {
+    const std::filesystem::path used = folder.Root() / "used";
+    std::filesystem::create_directories(used);
+    store.Write("Settings", "LastFolder", used.string());
+    QtFileDialogs fileDialogs([this] { return static_cast<QWidget*>(main.get()); });
+    main = std::make_unique<frmMain>(state, MainWindowDevices{port, enumerator, time, store, fileDialogs});
+    main->MDIForm_Load();
+    main->show();
+
+    QString openFolder, proposed;
+    WhenModalShows<QFileDialog>([&](QFileDialog& dialog) {
+        openFolder = dialog.directory().absolutePath();
+        dialog.reject();
+    });
+    main->Entry("mnuFileOpen")->trigger();
+    WhenModalShows<QFileDialog>([&](QFileDialog& dialog) {
+        proposed = dialog.selectedFiles().value(0);
+        dialog.reject();
+    });
+    main->Entry("mnuFileSaveAs")->trigger();
+    main.reset();
+
+    EXPECT_EQ(openFolder.toStdString(), used.string());
+    EXPECT_EQ(proposed.toStdString(), (used / "new.dat").string());
 }
 
 TEST_F(FileCommandWindowTest, CancelledFileDialogsChangeNothing) {

@@ -20,7 +20,7 @@ std::optional<std::string> ScriptedFileDialogs::Next() {
     return answer;
 }
 
-std::optional<std::string> ScriptedFileDialogs::OpenFileName(const std::string& filter) {
+std::optional<std::string> ScriptedFileDialogs::OpenFileName(const std::string& filter, const std::string&) {
     ++OpenDialogs;
     Filters.push_back(filter);
     return Next();

@@ -27,7 +27,7 @@ namespace mox::test {
 // Answers the open and save dialogs from a script; with the script used up it cancels.
 class ScriptedFileDialogs : public FileDialogs {
 public:
-    std::optional<std::string> OpenFileName(const std::string& filter) override;
+    std::optional<std::string> OpenFileName(const std::string& filter, const std::string& folder) override;
     std::optional<std::string> SaveFileName(const std::string& filter, const std::string& proposed) override;
 
     void Answer(std::optional<std::string> path) { m_answers.push_back(std::move(path)); }
