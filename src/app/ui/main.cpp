@@ -48,7 +48,12 @@ int main(int argc, char** argv) {
     mox::AppState state;
     state.ProgramFolder = QCoreApplication::applicationDirPath().toStdString();
     state.ExecutableName = QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString();
-    state.DocumentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+    // The file dialogs start in the user's documents folder at first; in the home folder where there is
+    // no such folder.
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QFileInfo(documents).isDir())
+        documents = QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
+    state.DocumentsFolder = documents.toStdString();
 
     mox::MessageBoxPrompter prompter(
         [] { return QApplication::activeWindow(); },
