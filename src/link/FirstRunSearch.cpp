@@ -86,8 +86,7 @@ void FirstRunSearch::OkClicked() {
     LinkSettings& link = m_state.Link;
     link.PortNumber = std::max(link.PortNumber, 1);
     m_linkWaitTimer->Stop();
-    if (m_port.IsOpen())
-        m_port.Close();
+    m_port.CloseNow();
     PortSettings settings;
     settings.DevicePath = m_ports.DevicePath(link.PortNumber);
     settings.Handshaking = link.Handshaking;
@@ -146,8 +145,7 @@ void FirstRunSearch::Closed() {
     m_reCommTimer->Stop();
     m_linkWaitTimer->Stop();
     m_endTimer->Stop();
-    if (m_port.IsOpen())
-        m_port.Close();
+    m_port.CloseNow();
 }
 
 }  // namespace mox

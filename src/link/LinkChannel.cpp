@@ -4,18 +4,24 @@
 
 namespace mox {
 
+namespace {
+
+// The end request needs 3 ms on the line. A line that handshaking holds back longer than this would
+// not let it out before the radio leaves programming mode by itself.
+constexpr int kEndRequestSendMs = 100;
+
+}  // namespace
+
 LinkChannel::LinkChannel(AppState& state, SerialPort& port, TimerFactory& timers, PortMap& ports)
     : m_state(state), m_port(port), m_ports(ports) {
     m_waitTimer = timers.Create([this] {
-        if (TimedOut)
-            TimedOut();
+        Post([this] {
+            if (TimedOut)
+                TimedOut();
+        });
     });
-    m_port.BytesArrived = [this] { OnBytesArrived(); };
-    m_port.PortLost = [this] {
-        m_waitTimer->Stop();
-        if (Lost)
-            Lost();
-    };
+    m_port.BytesArrived = [this] { Post([this] { OnBytesArrived(); }); };
+    m_port.PortLost = [this] { Post([this, opening = m_openings] { OnPortLost(opening); }); };
 }
 
 LinkChannel::~LinkChannel() {
@@ -31,14 +37,16 @@ bool LinkChannel::Open(const LinkSettings& settings) {
     port.StopBits = settings.StopBits;
     if (port.DevicePath.empty() || !m_port.Open(port))
         return false;
+    ++m_openings;
+    m_received.clear();
     m_state.Transfer.ExpectedReplyLength = 1;
     m_port.SetReceiveThreshold(1);
     return true;
 }
 
 void LinkChannel::Close() {
-    if (m_port.IsOpen())
-        m_port.Close();
+    m_received.clear();
+    m_port.CloseNow();
 }
 
 bool LinkChannel::IsOpen() const {
@@ -48,6 +56,7 @@ bool LinkChannel::IsOpen() const {
 void LinkChannel::Send(const Bytes& request, std::size_t replyLength) {
     m_waitTimer->Start(kReplyTimeoutMs);
     m_port.DiscardBuffers();
+    m_received.clear();
     m_state.Transfer.ExpectedReplyLength = replyLength;
     m_port.SetReceiveThreshold(replyLength);
     m_port.Write(request);
@@ -58,11 +67,13 @@ void LinkChannel::SendProgram() {
     Send(ProgramRequest(), kProgramAckLength);
 }
 
-void LinkChannel::SendWithoutWaiting(const Bytes& request) {
+void LinkChannel::SendAndClose(const Bytes& request) {
     if (!m_port.IsOpen())
         return;
     m_port.DiscardBuffers();
     m_port.Write(request);
+    m_port.WaitUntilSent(kEndRequestSendMs);
+    Close();
 }
 
 void LinkChannel::StopTimer() {
@@ -70,11 +81,24 @@ void LinkChannel::StopTimer() {
 }
 
 void LinkChannel::OnBytesArrived() {
-    const Bytes buffered = m_port.ReadAll();
+    const Bytes arrived = m_port.ReadAll();
+    m_received.insert(m_received.end(), arrived.begin(), arrived.end());
     const std::size_t length = m_state.Transfer.ExpectedReplyLength;
-    if (buffered.size() < length || !ReplyArrived)
+    if (m_received.size() < length)
         return;
-    ReplyArrived(Bytes(buffered.begin(), buffered.begin() + static_cast<std::ptrdiff_t>(length)));
+    const Bytes reply(m_received.begin(), m_received.begin() + static_cast<std::ptrdiff_t>(length));
+    // What came with the reply answers no request.
+    m_received.clear();
+    if (ReplyArrived)
+        ReplyArrived(reply);
+}
+
+void LinkChannel::OnPortLost(std::uint64_t opening) {
+    if (opening != m_openings)
+        return;
+    StopTimer();
+    if (Lost)
+        Lost();
 }
 
 }  // namespace mox

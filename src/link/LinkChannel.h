@@ -1,9 +1,11 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 
 #include "app/AppState.h"
+#include "link/LinkEvents.h"
 #include "link/PortMap.h"
 #include "link/SerialPort.h"
 #include "link/Timer.h"
@@ -15,7 +17,8 @@ constexpr int kReplyTimeoutMs = 150;
 
 // The main window's serial port as the read/write protocol uses it: opened with the link settings,
 // one request at a time, each with the reply timer `WaitTimer` and a receive threshold of the length
-// of the expected reply.
+// of the expected reply. Replies, time-outs and a lost port reach the protocol one at a time through
+// the link's event queue.
 class LinkChannel {
 public:
     LinkChannel(AppState& state, SerialPort& port, TimerFactory& timers, PortMap& ports);
@@ -27,6 +30,8 @@ public:
     // bits, receive threshold 1. False when the port number names no device or the device cannot be
     // opened.
     bool Open(const LinkSettings& settings);
+    // Closes at once: nothing written is still needed, and output held back by handshaking would keep
+    // the close waiting.
     void Close();
     bool IsOpen() const;
 
@@ -34,9 +39,15 @@ public:
     void Send(const Bytes& request, std::size_t replyLength);
     // "PROGRAM" also starts the waiting for replies.
     void SendProgram();
-    // The end request of a failed transfer: nobody waits for its acknowledgement.
-    void SendWithoutWaiting(const Bytes& request);
+    // The end request of a failed transfer: nobody waits for the radio's acknowledgement, but the
+    // request leaves the port before it closes.
+    void SendAndClose(const Bytes& request);
     void StopTimer();
+
+    // Runs a handler of the link now, or once the running one has returned.
+    void Post(std::function<void()> event) { m_events.Post(std::move(event)); }
+    // A handler of the link runs, or events wait for one.
+    bool HandlerRunning() const { return m_events.Busy(); }
 
     // The reply timer ran out.
     std::function<void()> TimedOut;
@@ -47,11 +58,18 @@ public:
 
 private:
     void OnBytesArrived();
+    void OnPortLost(std::uint64_t opening);
 
     AppState& m_state;
     SerialPort& m_port;
     PortMap& m_ports;
+    LinkEvents m_events;
     std::unique_ptr<OneShotTimer> m_waitTimer;
+    // Every opening of the port; a loss that waited in the queue while the port was opened again is
+    // not the loss of the port now open.
+    std::uint64_t m_openings = 0;
+    // What has arrived of the awaited reply, for ports that report bytes before the threshold.
+    Bytes m_received;
 };
 
 }  // namespace mox

@@ -22,14 +22,29 @@ class SerialPort {
 public:
     virtual ~SerialPort() = default;
     virtual bool Open(const PortSettings& settings) = 0;
+    // The driver sends what is still waiting to go out before the port closes: while handshaking
+    // holds the line (a three-wire cable under RTS/CTS) that keeps the close waiting for up to 30 s.
+    // CloseNow drops it instead.
     virtual void Close() = 0;
     virtual bool IsOpen() const = 0;
     virtual void Write(const Bytes& bytes) = 0;
+    // Waits until every byte written has left the port, at most this long. False when some are still
+    // held back.
+    virtual bool WaitUntilSent(int milliseconds) = 0;
     // Drops all buffered input and all output not yet sent.
     virtual void DiscardBuffers() = 0;
     // BytesArrived fires once at least this many bytes are buffered.
     virtual void SetReceiveThreshold(std::size_t count) = 0;
     virtual Bytes ReadAll() = 0;
+
+    // Closes without waiting: what has not been sent yet is no longer needed.
+    void CloseNow() {
+        if (!IsOpen())
+            return;
+        DiscardBuffers();
+        Close();
+    }
+
     // Called when at least the threshold number of bytes is buffered.
     std::function<void()> BytesArrived;
     // Called when the port fails while open (an adapter unplugged); the port is closed by then.

@@ -69,7 +69,9 @@ void TransferEngine::AdvanceRadioInfoRead() {
 
 void TransferEngine::AfterCompatibilityCheck() {
     TransferState& transfer = m_state.Transfer;
-    const CompatibilityResult result = CheckCompatibility(m_state, transfer.Kind);
+    CompatibilityResult result = CompatibilityResult::Failed;
+    if (!StillRunsAfter([&] { result = CheckCompatibility(m_state, transfer.Kind); }))
+        return;
     if (result != CompatibilityResult::Passed) {
         const std::string radioVersion = transfer.Identity.Version;
         // The radio leaves programming mode and the port is closed before another program version

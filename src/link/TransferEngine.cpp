@@ -41,7 +41,7 @@ TransferEngine::TransferEngine(AppState& state, SerialPort& port, TimerFactory& 
     m_channel.TimedOut = [this] { OnReplyTimeout(); };
     m_channel.ReplyArrived = [this](const Bytes& reply) { OnReply(reply); };
     m_channel.Lost = [this] { OnPortLost(); };
-    m_readOkTimer = timers.Create([this] { OnReadDone(); });
+    m_readOkTimer = timers.Create([this] { m_channel.Post([this] { OnReadDone(); }); });
     m_waitSaveDataTimer = timers.Create([this] { StartWrite(); });
 }
 
@@ -49,7 +49,13 @@ TransferEngine::~TransferEngine() = default;
 
 bool TransferEngine::IsBusy() const {
     return m_state.Transfer.Kind != TransferKind::None || m_readOkTimer->IsActive() ||
-           m_waitSaveDataTimer->IsActive();
+           m_waitSaveDataTimer->IsActive() || m_channel.HandlerRunning();
+}
+
+bool TransferEngine::StillRunsAfter(const std::function<void()>& question) {
+    const std::uint64_t run = m_run;
+    question();
+    return run == m_run;
 }
 
 void TransferEngine::ReadFromRadio() {
@@ -59,7 +65,8 @@ void TransferEngine::ReadFromRadio() {
     if (!PrepareTransfer(TransferKind::ReadImage))
         return;
     EraseRadioImage(m_state);
-    m_progress.OpenModal(GetLanguageText(m_state, 9027), [this] { StartTransfer(); });
+    m_progress.OpenModal(GetLanguageText(m_state, 9027),
+                         [this] { m_channel.Post([this] { StartTransfer(); }); });
 }
 
 void TransferEngine::WriteToRadio() {
@@ -82,7 +89,8 @@ void TransferEngine::StartWrite() {
         ShowText(m_state, text, MsgButtons::Ok, MsgIcon::Error, 30001);
         return;
     }
-    m_progress.OpenModal(GetLanguageText(m_state, 9028), [this] { StartTransfer(); });
+    m_progress.OpenModal(GetLanguageText(m_state, 9028),
+                         [this] { m_channel.Post([this] { StartTransfer(); }); });
 }
 
 void TransferEngine::ReadRMGDataFromRadio(const std::function<void()>& beforeRead) {
@@ -111,6 +119,7 @@ bool TransferEngine::PrepareTransfer(TransferKind kind) {
 }
 
 bool TransferEngine::OpenLinkPort(TransferKind kind) {
+    NewRun();
     m_state.Transfer.Kind = kind;
     m_state.Transfer.Step = TransferStep::Idle;
     SetTransferParameters(kind);
@@ -152,14 +161,15 @@ void TransferEngine::StartTransfer() {
 bool TransferEngine::EnsurePortOpen() {
     if (m_channel.IsOpen() || m_channel.Open(m_state.Link))
         return true;
-    ShowMessage(m_state, 9003, MsgButtons::Ok, MsgIcon::Error);
-    FinishTransfer(false);
+    if (StillRunsAfter([this] { ShowMessage(m_state, 9003, MsgButtons::Ok, MsgIcon::Error); }))
+        FinishTransfer(false);
     return false;
 }
 
 void TransferEngine::FinishTransfer(bool success) {
+    NewRun();
     if (!success)
-        m_channel.SendWithoutWaiting(EndRequest());
+        m_channel.SendAndClose(EndRequest());
     TransferState& transfer = m_state.Transfer;
     const TransferKind kind = transfer.Kind;
     transfer.Waiting = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -33,10 +34,16 @@ public:
     // starts (no transfer runs and the port opened), so what it clears away stays when nothing can
     // start.
     void ReadRMGDataFromRadio(const std::function<void()>& beforeRead = {});
-    // A transfer runs or is about to start or finish; a second command would tear it apart.
+    // A transfer runs or is about to start or finish, or one of its handlers has not returned yet; a
+    // second command would tear it apart.
     bool IsBusy() const;
 
 private:
+    // Runs a question of a running transfer. False when that transfer has ended or started again while
+    // the question was open: the handler that asked must stop.
+    bool StillRunsAfter(const std::function<void()>& question);
+    void NewRun() { ++m_run; }
+
     // Commands
     bool PrepareTransfer(TransferKind kind);
     bool OpenLinkPort(TransferKind kind);
@@ -86,6 +93,8 @@ private:
     SettingsSearch m_search;
     std::unique_ptr<OneShotTimer> m_readOkTimer;
     std::unique_ptr<OneShotTimer> m_waitSaveDataTimer;
+    // Counts every start, restart and end of a transfer.
+    std::uint64_t m_run = 0;
 };
 
 }  // namespace mox

@@ -51,8 +51,8 @@ bool TransferEngine::RefuseWriteByFeatures() {
     if (flags[0] == 0 && flags[1] == 0)
         return false;
     m_channel.StopTimer();
-    ShowMessage(m_state, flags[0] != 0 ? 9031 : 9032, MsgButtons::Ok);
-    FinishTransfer(false);
+    if (StillRunsAfter([&] { ShowMessage(m_state, flags[0] != 0 ? 9031 : 9032, MsgButtons::Ok); }))
+        FinishTransfer(false);
     return true;
 }
 
@@ -104,14 +104,17 @@ void TransferEngine::CheckPassword(const DataReply& block) {
     // The user may take longer than a reply time-out to type the password.
     m_channel.StopTimer();
     std::string typed = m_state.ProgrammingPassword;
-    if (m_state.Prompts->AskPassword(typed))
+    bool typedOk = false;
+    if (!StillRunsAfter([&] { typedOk = m_state.Prompts->AskPassword(typed); }))
+        return;
+    if (typedOk)
         m_state.ProgrammingPassword = PasswordFromTyped(typed);
     if (m_state.ProgrammingPassword == radioPassword) {
         AdvanceTransfer();
         return;
     }
-    ShowText(m_state, "PassWord Failure!", MsgButtons::Ok);
-    FinishTransfer(false);
+    if (StillRunsAfter([this] { ShowText(m_state, "PassWord Failure!", MsgButtons::Ok); }))
+        FinishTransfer(false);
 }
 
 }  // namespace mox

@@ -135,6 +135,7 @@ void TransferEngine::ContinueAfterSearch(SettingsSearch::Outcome outcome) {
             AdvanceTransfer();
             break;
         case SettingsSearch::Outcome::Fallback:
+            NewRun();
             transfer.ProgramAttempts = 0;
             transfer.IdentifyRetries = 3;
             transfer.PasswordBlockRetries = 3;
@@ -153,7 +154,11 @@ void TransferEngine::AskFailureQuestion() {
     transfer.ProgramAttempts = 0;
     transfer.IdentifyRetries = 3;
     transfer.PasswordBlockRetries = 3;
-    if (ShowMessage(m_state, 9008, MsgButtons::OkCancel, MsgIcon::Question) == MsgAnswer::Ok)
+    MsgAnswer answer = MsgAnswer::Cancel;
+    if (!StillRunsAfter(
+            [&] { answer = ShowMessage(m_state, 9008, MsgButtons::OkCancel, MsgIcon::Question); }))
+        return;
+    if (answer == MsgAnswer::Ok)
         RestartFromProgram();
     else
         FinishTransfer(false);
@@ -161,6 +166,7 @@ void TransferEngine::AskFailureQuestion() {
 
 // Starts again from "PROGRAM" and from address 0; the block retry table keeps its counts.
 void TransferEngine::RestartFromProgram() {
+    NewRun();
     TransferState& transfer = m_state.Transfer;
     transfer.CurrentAddress = -16;
     transfer.TestBlockInFlight = false;
@@ -174,10 +180,14 @@ void TransferEngine::AskRetryQuestion() {
     TransferState& transfer = m_state.Transfer;
     m_channel.StopTimer();
     transfer.Waiting = false;
-    if (ShowMessage(m_state, 9008, MsgButtons::RetryCancel) != MsgAnswer::Retry) {
+    MsgAnswer answer = MsgAnswer::Cancel;
+    if (!StillRunsAfter([&] { answer = ShowMessage(m_state, 9008, MsgButtons::RetryCancel); }))
+        return;
+    if (answer != MsgAnswer::Retry) {
         FinishTransfer(false);
         return;
     }
+    NewRun();
     // The block that timed out is asked for again after the handshake, so the information block has
     // no gap.
     if (transfer.Step == TransferStep::ReadingBlocks)

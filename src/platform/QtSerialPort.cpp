@@ -1,6 +1,11 @@
 #include "platform/QtSerialPort.h"
 
+#include <sys/ioctl.h>
 #include <termios.h>
+
+#include <QDeadlineTimer>
+#include <chrono>
+#include <thread>
 
 namespace mox {
 namespace {
@@ -36,11 +41,11 @@ QtSerialPort::QtSerialPort() {
 
 QtSerialPort::~QtSerialPort() {
     m_port.disconnect(this);
-    m_port.close();
+    CloseNow();
 }
 
 bool QtSerialPort::Open(const PortSettings& settings) {
-    Close();
+    CloseNow();
     ++m_openings;
     m_port.setPortName(QString::fromStdString(settings.DevicePath));
     if (!m_port.open(QIODevice::ReadWrite))
@@ -90,6 +95,25 @@ void QtSerialPort::Write(const Bytes& bytes) {
     // Hand the bytes to the driver now rather than on the next pass of the event loop: every
     // millisecond here adds to each of the 177 blocks of a transfer.
     m_port.flush();
+}
+
+bool QtSerialPort::WaitUntilSent(int milliseconds) {
+    if (!m_port.isOpen())
+        return true;
+    const QDeadlineTimer deadline(milliseconds);
+    while (m_port.bytesToWrite() > 0) {
+        if (deadline.hasExpired() || !m_port.waitForBytesWritten(static_cast<int>(deadline.remainingTime())))
+            return false;
+    }
+    // The bytes have left once the driver's own output queue is empty too.
+    const int fd = static_cast<int>(m_port.handle());
+    int queued = 0;
+    while (ioctl(fd, TIOCOUTQ, &queued) == 0 && queued > 0) {
+        if (deadline.hasExpired())
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
 }
 
 void QtSerialPort::DiscardBuffers() {

@@ -19,6 +19,7 @@ public:
     void Close() override;
     bool IsOpen() const override;
     void Write(const Bytes& bytes) override;
+    bool WaitUntilSent(int milliseconds) override;
     void DiscardBuffers() override;
     void SetReceiveThreshold(std::size_t count) override;
     Bytes ReadAll() override;

@@ -67,6 +67,21 @@ TEST_F(FirstRunSearchTest, FourUnansweredRequestsGiveCommunicationErrorAndSendin
     EXPECT_EQ(prompter.Prompts.size(), 2u);
 }
 
+TEST_F(FirstRunSearchTest, RequestsHeldBackByHandshakingAreDroppedWhenThePortCloses) {
+    port.AddSilentDevice(kCable);
+    port.ThreeWireCable(kCable);
+    state.Link.Handshaking = 2;
+    Search().Load();
+    Search().OkClicked();
+    time.RunFor(100);
+    // Another try reopens the port, and closing the window closes it; neither waits for the line.
+    Search().OkClicked();
+    time.RunFor(100);
+    Search().Closed();
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_EQ(port.BlockedCloses, 0);
+}
+
 TEST_F(FirstRunSearchTest, PortThatCannotBeOpenedIsReportedWithAnErrorIcon) {
     port.RefuseOpen(kCable);
     Search().Load();

@@ -3,6 +3,7 @@
 #include "LinkFixture.h"
 #include "app/Texts.h"
 #include "image/FixedText.h"
+#include "link/Packets.h"
 
 namespace mox::test {
 namespace {
@@ -76,6 +77,37 @@ TEST_F(ReadWriteTest, WriteSendsEveryBlockOfThePackedImageAndTheRadioKeepsIt) {
     // The radio holds the image as packed, with its own version and feature byte in the model block.
     EXPECT_TRUE(std::equal(state.Image.begin(), state.Image.end(), radio->Memory().begin()));
     EXPECT_EQ(std::string(radio->Memory().begin() + 2824, radio->Memory().begin() + 2828), "V200");
+}
+
+TEST_F(ReadWriteTest, RepliesArrivingByteByByteAreTakenWhole) {
+    port.DeliverByteByByte = true;
+    Read();
+    EXPECT_EQ(Messages(), (std::vector<int>{9004, 9009}));
+    EXPECT_TRUE(std::equal(state.Image.begin(), state.Image.end(), radio->Memory().begin()));
+    Write();
+    EXPECT_EQ(Messages(), (std::vector<int>{9004, 9009, 9005, 9010}));
+    EXPECT_EQ(WriteAddresses().size(), 177u);
+}
+
+TEST_F(ReadWriteTest, BytesFollowingAReplyAreNoPartOfIt) {
+    port.Answering = [](const Bytes&, Bytes reply) {
+        if (!reply.empty())
+            reply.insert(reply.end(), {0x00, 0xFF, 0x06});
+        return reply;
+    };
+    Read();
+    EXPECT_EQ(Messages(), (std::vector<int>{9004, 9009}));
+    EXPECT_TRUE(std::equal(state.Image.begin(), state.Image.end(), radio->Memory().begin()));
+    EXPECT_EQ(ReadAddresses().size(), 178u);
+}
+
+TEST_F(ReadWriteTest, ResendRequestAnsweringTheEndRequestIsIgnored) {
+    port.Answering = [](const Bytes& request, Bytes reply) {
+        return request == EndRequest() ? Bytes{0x0A} : reply;
+    };
+    Write();
+    EXPECT_EQ(Messages(), (std::vector<int>{9005, 9010}));
+    EXPECT_EQ(Requests().back(), "END");
 }
 
 TEST_F(ReadWriteTest, WriteStartsOneHundredMillisecondsAfterTheEditorsCommitted) {

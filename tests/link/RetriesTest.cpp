@@ -42,6 +42,7 @@ TEST_F(RetriesTest, BadReplyIsIgnoredAndRequestedAgainThreeTimesThenTheFailureQu
     // Ending as failed tells the radio first, and the records stay as they were.
     EXPECT_EQ(Requests().back(), "END");
     time.RunFor(2000);
+    EXPECT_FALSE(radio->InProgramMode());
     EXPECT_EQ(shell.ReadDataShown, 0);
     EXPECT_EQ(state.Data, before);
     EXPECT_FALSE(progress.IsOpen);
@@ -90,6 +91,19 @@ TEST_F(RetriesTest, HandshakeTimeOutsInFactoryTestModeAskTheFailureQuestionAtOnc
     Read();
     EXPECT_EQ(Requests(), (std::vector<std::string>{"PROGRAM", "PROGRAM", "PROGRAM", "PROGRAM", "END"}));
     EXPECT_EQ(Messages(), (std::vector<int>{9004, 9008}));
+}
+
+TEST_F(RetriesTest, EndRequestHeldBackByHandshakingIsAwaitedOnlyBrieflyThenDropped) {
+    state.FactoryTestMode = true;
+    state.Link.Handshaking = 2;
+    port.ThreeWireCable(kCable);
+    Read();
+    EXPECT_EQ(Messages(), (std::vector<int>{9004, 9008}));
+    EXPECT_EQ(Requests().back(), "END");
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_EQ(port.BlockedCloses, 0);
+    EXPECT_GT(port.LongestWaitMs, 0);
+    EXPECT_LE(port.LongestWaitMs, 200);
 }
 
 TEST_F(RetriesTest, UnansweredIdentifyIsSentThreeTimes) {

@@ -71,6 +71,15 @@ TEST_F(SettingsSearchTest, TriesEveryPortWithStopBitsThenHandshakingAndKeepsWhat
                                                            GetLanguageText(state, 9027)}));
 }
 
+TEST_F(SettingsSearchTest, CableWithoutHandshakingLinesNeverKeepsTheSearchWaitingForTheLine) {
+    port.ThreeWireCable(kCable);
+    RadioOnSecondCable("RB516", 1, 0);
+    Read();
+    EXPECT_EQ(Messages(), (std::vector<int>{9004, 9009}));
+    // Under RTS/CTS the requests on the first cable never left; each close dropped them.
+    EXPECT_EQ(port.BlockedCloses, 0);
+}
+
 TEST_F(SettingsSearchTest, OnlyARadioOfAnotherModelIsTheFallbackAndGetsTheModelMessage) {
     RadioOnSecondCable("RB516G", 1, 2);
     Write();

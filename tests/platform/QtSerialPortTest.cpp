@@ -67,6 +67,21 @@ TEST_F(QtSerialPortTest, SendsAndDiscardsBytes) {
     EXPECT_TRUE(port.ReadAll().empty());
 }
 
+TEST_F(QtSerialPortTest, WaitsUntilTheBytesHaveLeftThenClosesAtOnce) {
+    ASSERT_TRUE(port.Open(Settings()));
+    port.Write({'E', 'N', 'D'});
+    EXPECT_TRUE(port.WaitUntilSent(100));
+    port.CloseNow();
+    EXPECT_FALSE(port.IsOpen());
+    Bytes sent;
+    ASSERT_TRUE(WaitFor([&] {
+        Bytes more = line.ReadAvailable();
+        sent.insert(sent.end(), more.begin(), more.end());
+        return sent.size() >= 3;
+    }));
+    EXPECT_EQ(sent, (Bytes{'E', 'N', 'D'}));
+}
+
 TEST_F(QtSerialPortTest, SetsTheStopBitsAndHandshakingOnTheLine) {
     for (int stopBits : {1, 2}) {
         for (int handshaking : {0, 1, 2, 3}) {

@@ -5,7 +5,7 @@
 namespace mox::test {
 
 void SimRadioPort::Attach(const std::string& devicePath, sim::SimRadio& radio) {
-    m_devices[devicePath] = Device{&radio, false};
+    m_devices[devicePath] = Device{&radio, false, false};
 }
 
 void SimRadioPort::AddSilentDevice(const std::string& devicePath) {
@@ -14,6 +14,10 @@ void SimRadioPort::AddSilentDevice(const std::string& devicePath) {
 
 void SimRadioPort::RefuseOpen(const std::string& devicePath) {
     m_devices[devicePath].Refuses = true;
+}
+
+void SimRadioPort::ThreeWireCable(const std::string& devicePath) {
+    m_devices[devicePath].ThreeWire = true;
 }
 
 void SimRadioPort::Unplug(const std::string& devicePath) {
@@ -40,7 +44,19 @@ bool SimRadioPort::Open(const PortSettings& settings) {
     return true;
 }
 
+bool SimRadioPort::OutputHeld() const {
+    const auto device = m_devices.find(m_settings.DevicePath);
+    return device != m_devices.end() && device->second.ThreeWire && m_settings.Handshaking >= 2;
+}
+
 void SimRadioPort::Close() {
+    const bool unsent =
+        std::any_of(m_outgoing.begin(), m_outgoing.end(), [](const auto& write) { return !write.second; });
+    if (unsent && OutputHeld()) {
+        // The driver would wait half a minute for the line before it gives the bytes up.
+        ++BlockedCloses;
+        m_outgoing.clear();
+    }
     m_open = false;
     ++m_session;
     m_input.clear();
@@ -55,13 +71,40 @@ void SimRadioPort::Write(const Bytes& bytes) {
     if (!m_open)
         return;
     Written.push_back(bytes);
+    WrittenAt.push_back(m_time.NowMilliseconds());
+    const std::uint64_t write = ++m_writes;
+    m_outgoing[write] = false;
+    if (OutputHeld())
+        return;
     const std::int64_t now = m_time.NowMilliseconds();
     m_lineFreeAt = std::max(m_lineFreeAt, now) + WireTimeMs(bytes.size());
-    // What is written before the port closes still goes out, as the driver drains its buffer.
-    m_time.Schedule(m_lineFreeAt - now,
-                    [this, path = m_settings.DevicePath, settings = m_settings, session = m_session, bytes] {
-                        RadioHears(path, settings, session, bytes);
-                    });
+    // What is written before the port closes still goes out, as the driver drains its buffer; what is
+    // discarded first does not.
+    m_time.Schedule(m_lineFreeAt - now, [this, write, path = m_settings.DevicePath, settings = m_settings,
+                                         session = m_session, bytes] {
+        if (m_outgoing.erase(write) != 0)
+            RadioHears(path, settings, session, bytes);
+    });
+}
+
+bool SimRadioPort::WaitUntilSent(int milliseconds) {
+    const bool unsent =
+        std::any_of(m_outgoing.begin(), m_outgoing.end(), [](const auto& write) { return !write.second; });
+    if (!m_open || !unsent)
+        return true;
+    const std::int64_t needed = OutputHeld() ? milliseconds + 1 : m_lineFreeAt - m_time.NowMilliseconds();
+    LongestWaitMs =
+        std::max<int>(LongestWaitMs, static_cast<int>(std::min<std::int64_t>(needed, milliseconds)));
+    if (needed > milliseconds)
+        return false;
+    for (auto& write : m_outgoing)
+        write.second = true;
+    return true;
+}
+
+void SimRadioPort::DiscardBuffers() {
+    m_input.clear();
+    std::erase_if(m_outgoing, [](const auto& write) { return !write.second; });
 }
 
 void SimRadioPort::RadioHears(const std::string& devicePath, PortSettings settings, std::uint64_t session,
@@ -72,20 +115,28 @@ void SimRadioPort::RadioHears(const std::string& devicePath, PortSettings settin
     sim::SimRadio& radio = *device->second.Radio;
     if (!radio.AcceptsSettings(settings.StopBits, settings.Handshaking))
         return;
-    const Bytes reply = radio.Receive(bytes);
+    Bytes reply = radio.Receive(bytes);
     if (radio.Vanished()) {
         Unplug(devicePath);
         return;
     }
-    if (!reply.empty())
+    if (Answering)
+        reply = Answering(bytes, reply);
+    if (reply.empty())
+        return;
+    if (!DeliverByteByByte) {
         m_time.Schedule(WireTimeMs(reply.size()), [this, session, reply] { Arrive(session, reply); });
+        return;
+    }
+    for (std::size_t i = 0; i < reply.size(); ++i)
+        m_time.Schedule(WireTimeMs(i + 1), [this, session, byte = reply[i]] { Arrive(session, {byte}); });
 }
 
 void SimRadioPort::Arrive(std::uint64_t session, const Bytes& bytes) {
     if (!m_open || session != m_session)
         return;
     m_input.insert(m_input.end(), bytes.begin(), bytes.end());
-    if (m_input.size() >= m_threshold && BytesArrived)
+    if ((m_input.size() >= m_threshold || DeliverByteByByte) && BytesArrived)
         BytesArrived();
 }
 

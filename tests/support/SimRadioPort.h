@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -28,29 +29,44 @@ public:
     void RefuseOpen(const std::string& devicePath);
     // The device disappears; when it is the open one the port fails now.
     void Unplug(const std::string& devicePath);
+    // A cable without the handshaking lines: under RTS/CTS (handshaking 2 or 3) nothing written ever
+    // leaves the port.
+    void ThreeWireCable(const std::string& devicePath);
 
     bool Open(const PortSettings& settings) override;
     void Close() override;
     bool IsOpen() const override { return m_open; }
     void Write(const Bytes& bytes) override;
-    void DiscardBuffers() override { m_input.clear(); }
+    bool WaitUntilSent(int milliseconds) override;
+    void DiscardBuffers() override;
     void SetReceiveThreshold(std::size_t count) override { m_threshold = count; }
     Bytes ReadAll() override;
 
     // The milliseconds `count` bytes take on the line.
     static std::int64_t WireTimeMs(std::size_t count);
 
-    std::vector<Bytes> Written;          // every write, in order
-    std::vector<PortSettings> Openings;  // every successful opening
+    // Each reply byte arrives on its own, and the port reports every byte as it comes whatever the
+    // threshold, as a port without a receive threshold does.
+    bool DeliverByteByByte = false;
+    // Changes what the radio answers to a request before it goes on the line.
+    std::function<Bytes(const Bytes& request, const Bytes& reply)> Answering;
+
+    std::vector<Bytes> Written;           // every write, in order
+    std::vector<std::int64_t> WrittenAt;  // the time of each write
+    std::vector<PortSettings> Openings;   // every successful opening
     std::vector<std::string> OpenFailures;
+    int BlockedCloses = 0;  // closes that a real driver would hold until the output has left
+    int LongestWaitMs = 0;  // the longest wait for output to leave
     const PortSettings& Settings() const { return m_settings; }
 
 private:
     struct Device {
         sim::SimRadio* Radio = nullptr;
         bool Refuses = false;
+        bool ThreeWire = false;
     };
 
+    bool OutputHeld() const;
     void RadioHears(const std::string& devicePath, PortSettings settings, std::uint64_t session,
                     const Bytes& bytes);
     void Arrive(std::uint64_t session, const Bytes& bytes);
@@ -63,6 +79,9 @@ private:
     std::int64_t m_lineFreeAt = 0;
     std::size_t m_threshold = 1;
     Bytes m_input;
+    // Writes still on their way out: write number -> already sent (a wait saw it leave).
+    std::map<std::uint64_t, bool> m_outgoing;
+    std::uint64_t m_writes = 0;
 };
 
 }  // namespace mox::test
