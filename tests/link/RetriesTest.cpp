@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <set>
 
 #include "LinkFixture.h"
 
@@ -91,6 +92,69 @@ TEST_F(RetriesTest, HandshakeTimeOutsInFactoryTestModeAskTheFailureQuestionAtOnc
     Read();
     EXPECT_EQ(Requests(), (std::vector<std::string>{"PROGRAM", "PROGRAM", "PROGRAM", "PROGRAM", "END"}));
     EXPECT_EQ(Messages(), (std::vector<int>{9004, 9008}));
+    // Each request gets 150 ms.
+    const std::int64_t start = port.WrittenAt.front();
+    EXPECT_EQ(port.WrittenAt,
+              (std::vector<std::int64_t>{start, start + 150, start + 300, start + 450, start + 600}));
+}
+
+TEST_F(RetriesTest, UnansweredIdentifyOutsideFactoryTestModeStartsTheSearch) {
+    sim::SimConfig config;
+    config.Faults.DropReplies = {2, 3, 4};
+    UseRadio(config);
+    Read();
+    const std::vector<std::string> requests = Requests();
+    EXPECT_EQ(std::vector<std::string>(requests.begin(), requests.begin() + 6),
+              (std::vector<std::string>{"PROGRAM", "ID", "ID", "ID", "PROGRAM", "ID"}));
+    EXPECT_EQ(progress.Captions.at(1), "Search for communication setting,please wait for a few minutes...");
+    EXPECT_EQ(Messages(), (std::vector<int>{9004, 9009}));
+}
+
+// Radio information read by a cable where the radio answers nothing after "PROGRAM", or nothing at
+// all: every time-out but the first three "PROGRAM" asks the retry question.
+TEST_F(RetriesTest, RadioInformationAsksAgainAtEveryFurtherTimeOut) {
+    sim::SimConfig config;
+    config.Faults.DropReplies = {2};
+    UseRadio(config);
+    Engine().ReadRMGDataFromRadio();
+    ASSERT_TRUE(RunUntilIdle());
+    EXPECT_EQ(Requests(), (std::vector<std::string>{"PROGRAM", "ID", "END"}));
+    EXPECT_EQ(Messages(), std::vector<int>{9008});
+
+    port.AddSilentDevice(kCable);
+    port.Written.clear();
+    prompter.Prompts.clear();
+    prompter.Answer(MsgAnswer::Retry);
+    Engine().ReadRMGDataFromRadio();
+    ASSERT_TRUE(RunUntilIdle());
+    EXPECT_EQ(Requests(),
+              (std::vector<std::string>{"PROGRAM", "PROGRAM", "PROGRAM", "PROGRAM", "PROGRAM", "END"}));
+    EXPECT_EQ(Messages(), (std::vector<int>{9008, 9008}));
+}
+
+TEST_F(RetriesTest, FailureQuestionGivesIdentifyAndPasswordBlockTheirRetriesBack) {
+    struct Case {
+        bool FactoryTestMode;
+        std::set<int> Dropped;
+        std::string Request;
+    };
+    // Three unanswered requests ask the question; after OK the first one after "PROGRAM" goes
+    // unanswered once more and is sent again.
+    const Case cases[] = {{true, {2, 3, 4, 6}, "ID"}, {false, {3, 4, 5, 8}, "R 2864"}};
+    for (const Case& c : cases) {
+        state.FactoryTestMode = c.FactoryTestMode;
+        sim::SimConfig config;
+        config.Faults.DropReplies = c.Dropped;
+        UseRadio(config);
+        port.Written.clear();
+        prompter.Prompts.clear();
+        prompter.Answer(MsgAnswer::Ok);  // 9004
+        prompter.Answer(MsgAnswer::Ok);  // 9008
+        Engine().ReadFromRadio();
+        ASSERT_TRUE(RunUntilIdle());
+        EXPECT_EQ(Messages(), (std::vector<int>{9004, 9008, 9009})) << c.Request;
+        EXPECT_EQ(CountOf(Requests(), c.Request), 5) << c.Request;
+    }
 }
 
 TEST_F(RetriesTest, EndRequestHeldBackByHandshakingIsAwaitedOnlyBrieflyThenDropped) {

@@ -92,6 +92,55 @@ TEST_F(SettingsSearchTest, OnlyARadioOfAnotherModelIsTheFallbackAndGetsTheModelM
     EXPECT_TRUE(WriteAddresses().empty());
 }
 
+TEST_F(SettingsSearchTest, FirstRadioOfAnotherModelStaysTheFallback) {
+    RadioOnSecondCable("RB516G", 1, 2);
+    sim::SimConfig other;
+    other.ModelCode = "RB516G";
+    other.StopBits = 2;
+    other.Handshaking = 3;
+    sim::SimRadio third(other);
+    port.Attach("/dev/ttyUSB2", third);
+    enumerator.Devices.push_back("/dev/ttyUSB2");
+    Write();
+    EXPECT_EQ(Messages(), (std::vector<int>{9005, 9012}));
+    // The third cable's radio answered too, and the search then took the second one's settings.
+    const auto openings = Openings();
+    EXPECT_NE(std::find(openings.begin(), openings.end(), std::make_tuple("/dev/ttyUSB2", 3, 2)),
+              openings.end());
+    EXPECT_EQ(openings.back(), std::make_tuple(kSecondCable, 2, 1));
+    EXPECT_EQ(Setup("comPort"), "2");
+    EXPECT_EQ(Setup("Handshaking"), "2");
+    EXPECT_EQ(Setup("StopBit"), "1");
+}
+
+TEST_F(SettingsSearchTest, FallbackDuringAReadReadsTheOtherModel) {
+    RadioOnSecondCable("RB516G", 2, 0);
+    Read();
+    EXPECT_EQ(Messages(), (std::vector<int>{9004, 9009}));
+    EXPECT_EQ(state.Link.PortNumber, 2);
+    EXPECT_EQ(state.Link.StopBits, 2);
+    time.RunFor(500);
+    EXPECT_EQ(state.Model.ModelCode, "RB516G");
+}
+
+TEST_F(SettingsSearchTest, TryingAgainAfterAFruitlessSearchUsesTheSettingsFromBefore) {
+    port.AddSilentDevice(kSecondCable);
+    state.Link.Handshaking = 2;
+    state.Link.StopBits = 2;
+    prompter.Answer(MsgAnswer::Ok);  // 9004
+    prompter.Answer(MsgAnswer::Ok);  // 9008: again
+    Engine().ReadFromRadio();
+    ASSERT_TRUE(RunUntilIdle());
+    EXPECT_EQ(Messages(), (std::vector<int>{9004, 9008, 9008}));
+    // Before the question the search had tried COM2 at its last setting; OK opened COM1 as before.
+    const auto openings = Openings();
+    const std::tuple<std::string, int, int> before{kCable, 2, 2};
+    const std::tuple<std::string, int, int> last{kSecondCable, 3, 2};
+    ASSERT_EQ(std::count(openings.begin(), openings.end(), last), 2);
+    const auto afterFirstSearch = std::find(openings.begin(), openings.end(), last) + 1;
+    EXPECT_EQ(*afterFirstSearch, before);
+}
+
 TEST_F(SettingsSearchTest, WithoutAnySerialPortTheFailureQuestionComes) {
     enumerator.Devices.clear();
     Read();
