@@ -1,8 +1,10 @@
 #include "link/CompatibilityCheck.h"
 
+#include "app/NumberText.h"
 #include "app/Texts.h"
 #include "app/Versions.h"
 #include "image/Models.h"
+#include "link/FilledText.h"
 
 namespace mox {
 
@@ -16,9 +18,22 @@ CompatibilityResult ModelDiffers(AppState& state) {
     return CompatibilityResult::Failed;
 }
 
+// A band code outside the table has no band name and no limits: nothing read from such a radio could
+// be edited within its band, and a write would give it a band nobody chose.
+CompatibilityResult BandUnknown(AppState& state) {
+    const std::string code = WholeNumberText(state.Transfer.Identity.BandCode);
+    ShowText(state, FilledText(GetLanguageText(state, 30101), code), MsgButtons::Ok, MsgIcon::Warning, 30101);
+    return CompatibilityResult::Failed;
+}
+
+// The write would give the radio the band of the data: the user sees both before agreeing.
 CompatibilityResult BandDiffers(AppState& state) {
     if (IsSameBandFamily(state.Model.BandCode, state.Transfer.Identity.BandCode)) {
-        const MsgAnswer answer = ShowMessage(state, 9014, MsgButtons::OkCancel, MsgIcon::Warning);
+        const std::string question =
+            GetLanguageText(state, 9014) + "\r\n" +
+            FilledText(GetLanguageText(state, 30102), state.Model.BandName) + "\r\n" +
+            FilledText(GetLanguageText(state, 30103), BandName(state.Transfer.Identity.BandCode));
+        const MsgAnswer answer = ShowText(state, question, MsgButtons::OkCancel, MsgIcon::Warning, 9014);
         return answer == MsgAnswer::Ok ? CompatibilityResult::Passed : CompatibilityResult::Failed;
     }
     ShowMessage(state, 9030, MsgButtons::Ok, MsgIcon::Warning);
@@ -40,6 +55,8 @@ CompatibilityResult CheckCompatibility(AppState& state, TransferKind kind) {
     const bool modelOk = IsModelCompatible(model, radio.ModelCode, kind, state.FactoryTestMode);
     const bool bandOk = IsBandCompatible(state.Model.BandCode, radio.BandCode, kind);
     const bool versionOk = IsHandledVersion(state, kProgramVersion, radio.Version);
+    if (modelOk && BandName(radio.BandCode).empty())
+        return BandUnknown(state);
     if (modelOk && bandOk && versionOk)
         return CompatibilityResult::Passed;
     if (!IsModelCompatible(model, radio.ModelCode, TransferKind::WriteImage, state.FactoryTestMode))

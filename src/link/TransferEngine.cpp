@@ -6,6 +6,7 @@
 #include "app/Texts.h"
 #include "editors/RadioInfoBlock.h"
 #include "image/RadioImagePacking.h"
+#include "link/FilledText.h"
 #include "link/Packets.h"
 
 namespace mox {
@@ -17,13 +18,6 @@ constexpr int kWriteStartDelayMs = 100;
 // The editor windows have closed before the records change under them.
 constexpr int kReadDoneDelayMs = 500;
 constexpr int kBlockRetries = 3;
-
-std::string ReplaceFirst(std::string text, const std::string& what, const std::string& with) {
-    const std::size_t at = text.find(what);
-    if (at != std::string::npos)
-        text.replace(at, what.size(), with);
-    return text;
-}
 
 bool IsImageTransfer(TransferKind kind) {
     return kind == TransferKind::ReadImage || kind == TransferKind::WriteImage;
@@ -85,7 +79,7 @@ void TransferEngine::StartWrite() {
         // A channel damaged beyond packing would reach the radio as garbage: nothing is sent.
         m_state.Transfer.Kind = TransferKind::None;
         const std::string text =
-            ReplaceFirst(GetLanguageText(m_state, 30001), "{0}", WholeNumberText(packed.BadChannel));
+            FilledText(GetLanguageText(m_state, 30001), WholeNumberText(packed.BadChannel));
         ShowText(m_state, text, MsgButtons::Ok, MsgIcon::Error, 30001);
         return;
     }

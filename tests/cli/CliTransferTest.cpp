@@ -60,6 +60,14 @@ TEST_F(CliTransferTest, ReadsTheRadioInformation) {
     EXPECT_EQ(json["DealerCode"].toString(), "HARBOUR RADIO");
 }
 
+TEST_F(CliTransferTest, RefusesToReadARadioOfAnUnknownBand) {
+    StartRadio({"--band", "15"});
+    CliResult read = RunCli({"read", "--port", QString::fromStdString(Link()), "--yes", Path(File("a.dat"))});
+    EXPECT_EQ(read.ExitCode, 1);
+    EXPECT_NE(read.Err.find("band code 15"), std::string::npos) << read.Err;
+    EXPECT_FALSE(std::filesystem::exists(File("a.dat")));
+}
+
 TEST_F(CliTransferTest, FindsARadioAtOtherStopBitsAndHandshakingAndKeepsTheSettings) {
     StartRadio({"--stop-bits", "2", "--handshaking", "2"});
     CliResult read =

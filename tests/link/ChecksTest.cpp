@@ -3,6 +3,7 @@
 #include "LinkFixture.h"
 #include "app/Texts.h"
 #include "app/Versions.h"
+#include "image/Models.h"
 
 namespace mox::test {
 namespace {
@@ -102,7 +103,12 @@ TEST_F(ChecksTest, OtherBandOfTheSameFamilyAsksBeforeWriting) {
     EXPECT_EQ(Messages(), (std::vector<int>{9005, 9014, 9010}));
     EXPECT_EQ(prompter.Prompts[1].Icon, MsgIcon::Warning);
     EXPECT_EQ(prompter.Prompts[1].Buttons, MsgButtons::OkCancel);
+    // The question names both bands, since the radio takes the band of the data.
+    EXPECT_EQ(prompter.Prompts[1].Text,
+              GetLanguageText(state, 9014) +
+                  "\r\nBand of the data: 400 - 480 MHz\r\nBand of the radio: 430 - 440 MHz");
     EXPECT_EQ(WriteAddresses().size(), 177u);
+    EXPECT_EQ(radio->Memory()[2823], 0);
 
     // The write has given the radio the data's band; a radio of band 6 again:
     UseRadio("RB516", 6);
@@ -113,6 +119,27 @@ TEST_F(ChecksTest, OtherBandOfTheSameFamilyAsksBeforeWriting) {
     ASSERT_TRUE(RunUntilIdle());
     EXPECT_EQ(Messages().back(), 9014);
     EXPECT_FALSE(ImageBlocksMoved());
+}
+
+TEST_F(ChecksTest, RadioOfAnUnknownBandIsNeitherReadNorWritten) {
+    UseRadio("RB516", 15);
+    const RadioData before = state.Data;
+    Read();
+    EXPECT_EQ(Messages(), (std::vector<int>{9004, 30101}));
+    EXPECT_EQ(LastPromptText(),
+              "The radio reports band code 15, which this program does not know. Nothing was transferred.");
+    EXPECT_FALSE(ImageBlocksMoved());
+    time.RunFor(1000);
+    EXPECT_EQ(state.Data, before);
+    EXPECT_EQ(shell.ReadDataShown, 0);
+
+    // Band 15 lies next to the band 136 - 174 MHz by its code, but it is no band of that range.
+    SetBandLimits(state.Model, "136 - 174 MHz");
+    port.Written.clear();
+    Write();
+    EXPECT_EQ(Messages().back(), 30101);
+    EXPECT_FALSE(ImageBlocksMoved());
+    EXPECT_EQ(radio->Memory()[2823], 15);
 }
 
 TEST_F(ChecksTest, BandOfAnotherFamilyRefusesTheWrite) {
