@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "app/NumberText.h"
 #include "app/Texts.h"
 #include "editors/RadioInfoBlock.h"
 #include "image/Models.h"
@@ -30,27 +31,43 @@ QString Decoded(const RadioInfo& info, std::string RadioInfo::*field) {
     return DecodedText(info.*field, EncodingOf(info, field));
 }
 
+// The information block with the model, band and version the radio reported in its identity answer,
+// where new data would only give the program's own defaults.
+RadioInfo ReportedInfo(const AppState& state) {
+    RadioInfo info = state.Info;
+    const RadioIdentity& radio = state.Transfer.Identity;
+    info.InfoModel = radio.ModelCode;
+    info.InfoBandCode = radio.BandCode;
+    info.VersionInfo = radio.Version;
+    return info;
+}
+
 }  // namespace
 
 QJsonObject RadioInfoToJson(const AppState& state) {
+    const RadioInfo info = ReportedInfo(state);
     QJsonObject json;
     for (const InfoField& field : kFields)
-        json[field.Name] = Decoded(state.Info, field.Field);
-    json["InfoBandCode"] = state.Info.InfoBandCode;
-    json["BandName"] = QString::fromStdString(BandName(state.Info.InfoBandCode));
+        json[field.Name] = Decoded(info, field.Field);
+    json["InfoBandCode"] = info.InfoBandCode;
+    json["BandName"] = QString::fromStdString(BandName(info.InfoBandCode));
     return json;
 }
 
 void PrintRadioInfo(const AppState& state, std::ostream& out) {
+    const RadioInfo info = ReportedInfo(state);
     auto line = [&](int label, const char* name, const QString& value) {
         std::string caption = GetLanguageText(state, label);
         out << (caption.empty() ? name : caption) << ": " << value.toStdString() << '\n';
     };
-    line(21005, "InfoModel", Decoded(state.Info, &RadioInfo::InfoModel));
-    line(21006, "InfoBandCode", QString::fromStdString(BandName(state.Info.InfoBandCode)));
+    line(21005, "InfoModel", Decoded(info, &RadioInfo::InfoModel));
+    // A band code outside the table has no name; the code itself is what the radio said.
+    const std::string band = BandName(info.InfoBandCode);
+    line(21006, "InfoBandCode",
+         QString::fromStdString(band.empty() ? WholeNumberText(info.InfoBandCode) : band));
     for (const InfoField& field : kFields) {
         if (field.Label != 21005)
-            line(field.Label, field.Name, Decoded(state.Info, field.Field));
+            line(field.Label, field.Name, Decoded(info, field.Field));
     }
 }
 

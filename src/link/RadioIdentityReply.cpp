@@ -21,12 +21,17 @@ std::string TextUpToNul(const Bytes& bytes, std::size_t first, std::size_t count
 
 }  // namespace
 
-void TakeIdentity(AppState& state, const Bytes& reply) {
-    RadioIdentity& identity = state.Transfer.Identity;
+RadioIdentity IdentityOf(const Bytes& reply) {
+    RadioIdentity identity;
     identity.ModelCode = TextUpToNul(reply, 1, 7);
     identity.BandCode = reply[8];
     identity.Version = TextUpToNul(reply, 9, 4);
     identity.FeatureByte = reply[13];
+    return identity;
+}
+
+void TakeIdentity(AppState& state, const Bytes& reply) {
+    state.Transfer.Identity = IdentityOf(reply);
     TakeFeatureByte(state, reply[13]);
     if (!state.FactoryTestMode)
         std::copy(reply.begin() + 1, reply.begin() + 8, state.Image.begin() + kModelCodeAddress);

@@ -7,6 +7,9 @@
 
 namespace mox {
 
+// What the radio says of itself in an identification reply.
+RadioIdentity IdentityOf(const Bytes& reply);
+
 // Takes over the identification reply: the radio identity, the feature byte into image address 2828
 // and the feature flags, the model code into 2816..2822 (not in factory test mode, where the data's
 // own model code must reach the radio) and the version into 2824..2827.

@@ -116,6 +116,7 @@ bool TransferEngine::OpenLinkPort(TransferKind kind) {
     NewRun();
     m_state.Transfer.Kind = kind;
     m_state.Transfer.Step = TransferStep::Idle;
+    m_state.Transfer.Identity = {};
     SetTransferParameters(kind);
     m_channel.StopTimer();
     if (m_channel.Open(m_state.Link))

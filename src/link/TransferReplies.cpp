@@ -38,7 +38,11 @@ void TransferEngine::OnReply(const Bytes& reply) {
 
 void TransferEngine::OnIdentification(const Bytes& reply) {
     const TransferKind kind = m_state.Transfer.Kind;
-    if (kind != TransferKind::ReadRadioInfo)
+    // The information read leaves the image and the feature flags alone; what the radio says of
+    // itself is only noted.
+    if (kind == TransferKind::ReadRadioInfo)
+        m_state.Transfer.Identity = IdentityOf(reply);
+    else
         TakeIdentity(m_state, reply);
     if (kind == TransferKind::WriteImage && RefuseWriteByFeatures())
         return;

@@ -52,12 +52,23 @@ TEST_F(CliTransferTest, WritesADataFileIntoTheRadio) {
 }
 
 TEST_F(CliTransferTest, ReadsTheRadioInformation) {
-    StartRadio();
+    // Model, band and version come from the radio's identity answer, not from the tool's new data.
+    StartRadio({"--model", "RB516G", "--band", "5", "--version", "V100"});
     CliResult info = RunCli({"info", "--port", QString::fromStdString(Link()), "--json"});
     ASSERT_EQ(info.ExitCode, 0) << info.Err;
     const QJsonObject json = Json(info.Out);
     EXPECT_EQ(json["SerialNumber"].toString(), "RB516A0012345");
     EXPECT_EQ(json["DealerCode"].toString(), "HARBOUR RADIO");
+    EXPECT_EQ(json["InfoModel"].toString(), "RB516G");
+    EXPECT_EQ(json["InfoBandCode"].toInt(), 5);
+    EXPECT_EQ(json["BandName"].toString(), "450 - 480 MHz");
+    EXPECT_EQ(json["VersionInfo"].toString(), "V100");
+
+    info = RunCli({"info", "--port", QString::fromStdString(Link())});
+    ASSERT_EQ(info.ExitCode, 0) << info.Err;
+    EXPECT_NE(info.Out.find(": RB516G\n"), std::string::npos) << info.Out;
+    EXPECT_NE(info.Out.find(": 450 - 480 MHz\n"), std::string::npos) << info.Out;
+    EXPECT_NE(info.Out.find(": V100\n"), std::string::npos) << info.Out;
 }
 
 TEST_F(CliTransferTest, RefusesToReadARadioOfAnUnknownBand) {
