@@ -4,6 +4,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <sstream>
 
@@ -56,6 +57,25 @@ TEST(SimServer, AnswersOverThePseudoTerminalAndWritesTheTranscript) {
     ASSERT_TRUE(server.ServeOnce(1000));
     EXPECT_EQ(program.Receive(1000), (mox::Bytes{'R', 'B', 0x06}));
     EXPECT_EQ(transcript.str(), "> 50 52 4F 47 52 41 4D\n< 52 42 06\n");
+}
+
+TEST(SimServer, KeepsNoRequestsOrRepliesInMemory) {
+    PseudoTerminal line;
+    SimRadio radio;
+    std::ostringstream transcript;
+    for (std::ostream* file :
+         {static_cast<std::ostream*>(nullptr), static_cast<std::ostream*>(&transcript)}) {
+        SimServer server(radio, line, false, file);
+        ProgramSide program(line.SlavePath(), 1);
+        for (int request = 0; request < 3; ++request) {
+            program.Send(kProgram);
+            ASSERT_TRUE(server.ServeOnce(1000));
+            EXPECT_EQ(program.Receive(1000).size(), 3u);
+        }
+        EXPECT_TRUE(radio.Transcript().empty());
+    }
+    const std::string written = transcript.str();
+    EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 6);
 }
 
 TEST(SimServer, StaysSilentAtOtherStopBits) {

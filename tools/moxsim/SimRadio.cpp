@@ -192,6 +192,12 @@ mox::Bytes SimRadio::StoreWriteBlock(const mox::Bytes& block) {
     return {kAck};
 }
 
+std::vector<std::string> SimRadio::TakeTranscript() {
+    std::vector<std::string> lines;
+    lines.swap(m_transcript);
+    return lines;
+}
+
 void SimRadio::Log(char direction, const mox::Bytes& bytes, const std::string& note) {
     std::string line(1, direction);
     if (!bytes.empty())

@@ -64,7 +64,10 @@ public:
     const std::vector<std::uint8_t>& Memory() const { return m_memory; }
     const SimConfig& Config() const { return m_config; }
     SimConfig& Config() { return m_config; }
+    // The requests and replies since the transcript was last taken.
     const std::vector<std::string>& Transcript() const { return m_transcript; }
+    // Hands the lines over and forgets them, so that a radio serving for days keeps no history.
+    std::vector<std::string> TakeTranscript();
 
 private:
     // Length of the complete request at the front of the buffer; 0 while it is incomplete; -1 when

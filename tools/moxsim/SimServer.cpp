@@ -95,13 +95,11 @@ void SimServer::Pace(std::size_t byteCount, long long startNs) {
 }
 
 void SimServer::WriteTranscript(long long readNs, long long sentNs) {
-    const auto& lines = m_radio.Transcript();
-    if (m_transcript == nullptr) {
-        m_transcribed = lines.size();
+    // Taken even without a transcript file: the radio would otherwise keep every line of a long run.
+    const std::vector<std::string> lines = m_radio.TakeTranscript();
+    if (m_transcript == nullptr)
         return;
-    }
-    for (; m_transcribed < lines.size(); ++m_transcribed) {
-        const std::string& line = lines[m_transcribed];
+    for (const std::string& line : lines) {
         if (m_timestamps) {
             // Microseconds as milliseconds with three decimals, without the locale's help.
             const long long us = ((line[0] == '<' ? sentNs : readNs) - m_startNs) / 1000;

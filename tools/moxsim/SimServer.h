@@ -34,7 +34,6 @@ private:
     std::ostream* m_transcript;
     bool m_timestamps;
     long long m_startNs;
-    std::size_t m_transcribed = 0;
     long long m_lineFreeNs = 0;
 };
 
