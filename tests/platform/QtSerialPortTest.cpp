@@ -28,6 +28,16 @@ protected:
         port.BytesArrived = [this] { ++arrivals; };
         port.PortLost = [this] { ++losses; };
     }
+    // What the radio's end of the line has received, once `count` bytes have come or a second passed.
+    Bytes ReadOnTheLine(std::size_t count) {
+        Bytes received;
+        WaitFor([&] {
+            const Bytes more = line.ReadAvailable();
+            received.insert(received.end(), more.begin(), more.end());
+            return received.size() >= count;
+        });
+        return received;
+    }
     PortSettings Settings(int stopBits = 1, int handshaking = 0) {
         return PortSettings{line.SlavePath(), handshaking, stopBits};
     }
@@ -52,13 +62,7 @@ TEST_F(QtSerialPortTest, SignalsOnlyOnceTheThresholdIsBuffered) {
 TEST_F(QtSerialPortTest, SendsAndDiscardsBytes) {
     ASSERT_TRUE(port.Open(Settings()));
     port.Write({'E', 'N', 'D'});
-    Bytes sent;
-    ASSERT_TRUE(WaitFor([&] {
-        Bytes more = line.ReadAvailable();
-        sent.insert(sent.end(), more.begin(), more.end());
-        return sent.size() >= 3;
-    }));
-    EXPECT_EQ(sent, (Bytes{'E', 'N', 'D'}));
+    EXPECT_EQ(ReadOnTheLine(3), (Bytes{'E', 'N', 'D'}));
 
     port.SetReceiveThreshold(100);
     line.Write({1, 2, 3});
@@ -73,13 +77,7 @@ TEST_F(QtSerialPortTest, WaitsUntilTheBytesHaveLeftThenClosesAtOnce) {
     EXPECT_TRUE(port.WaitUntilSent(100));
     port.CloseNow();
     EXPECT_FALSE(port.IsOpen());
-    Bytes sent;
-    ASSERT_TRUE(WaitFor([&] {
-        Bytes more = line.ReadAvailable();
-        sent.insert(sent.end(), more.begin(), more.end());
-        return sent.size() >= 3;
-    }));
-    EXPECT_EQ(sent, (Bytes{'E', 'N', 'D'}));
+    EXPECT_EQ(ReadOnTheLine(3), (Bytes{'E', 'N', 'D'}));
 }
 
 TEST_F(QtSerialPortTest, SetsTheStopBitsAndHandshakingOnTheLine) {
