@@ -68,7 +68,7 @@ CliSession::CliSession(const std::filesystem::path& programFolder, TerminalPromp
 }
 
 CliSession::~CliSession() {
-    m_port.Close();
+    m_port.CloseNow();
 }
 
 bool CliSession::SelectPort(const std::string& port) {

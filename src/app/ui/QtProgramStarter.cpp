@@ -7,8 +7,7 @@
 namespace mox {
 
 bool QtProgramStarter::StartAndExit(const std::filesystem::path& executable) {
-    if (m_port.IsOpen())
-        m_port.Close();
+    m_port.CloseNow();
     if (!QProcess::startDetached(QString::fromStdString(executable.string()), {}))
         return false;
     std::_Exit(0);

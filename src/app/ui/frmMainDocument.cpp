@@ -111,8 +111,7 @@ bool frmMain::SaveData() {
 }
 
 void frmMain::ClosePort() {
-    if (m_devices.Port.IsOpen())
-        m_devices.Port.Close();
+    m_devices.Port.CloseNow();
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
