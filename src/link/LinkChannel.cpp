@@ -21,7 +21,7 @@ LinkChannel::LinkChannel(AppState& state, SerialPort& port, TimerFactory& timers
         });
     });
     m_port.BytesArrived = [this] { Post([this] { OnBytesArrived(); }); };
-    m_port.PortLost = [this] { Post([this, opening = m_openings] { OnPortLost(opening); }); };
+    m_port.PortLost = [this] { Post([this, run = m_run] { OnPortLost(run); }); };
 }
 
 LinkChannel::~LinkChannel() {
@@ -37,7 +37,6 @@ bool LinkChannel::Open(const LinkSettings& settings) {
     port.StopBits = settings.StopBits;
     if (port.DevicePath.empty() || !m_port.Open(port))
         return false;
-    ++m_openings;
     m_received.clear();
     m_state.Transfer.ExpectedReplyLength = 1;
     m_port.SetReceiveThreshold(1);
@@ -93,8 +92,9 @@ void LinkChannel::OnBytesArrived() {
         ReplyArrived(reply);
 }
 
-void LinkChannel::OnPortLost(std::uint64_t opening) {
-    if (opening != m_openings)
+// A loss that waited while the transfer started again, with the port opened anew, or ended, is over.
+void LinkChannel::OnPortLost(std::uint64_t run) {
+    if (run != m_run)
         return;
     StopTimer();
     if (Lost)

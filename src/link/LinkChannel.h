@@ -44,6 +44,11 @@ public:
     void SendAndClose(const Bytes& request);
     void StopTimer();
 
+    // A transfer starts, starts again from "PROGRAM" or ends. A handler that asked the user something,
+    // and an event that waited meanwhile, belong to the run in which they began.
+    void NewRun() { ++m_run; }
+    std::uint64_t Run() const { return m_run; }
+
     // Runs a handler of the link now, or once the running one has returned.
     void Post(std::function<void()> event) { m_events.Post(std::move(event)); }
     // A handler of the link runs, or events wait for one.
@@ -58,16 +63,14 @@ public:
 
 private:
     void OnBytesArrived();
-    void OnPortLost(std::uint64_t opening);
+    void OnPortLost(std::uint64_t run);
 
     AppState& m_state;
     SerialPort& m_port;
     PortMap& m_ports;
     LinkEvents m_events;
     std::unique_ptr<OneShotTimer> m_waitTimer;
-    // Every opening of the port; a loss that waited in the queue while the port was opened again is
-    // not the loss of the port now open.
-    std::uint64_t m_openings = 0;
+    std::uint64_t m_run = 0;
     // What has arrived of the awaited reply, for ports that report bytes before the threshold.
     Bytes m_received;
 };

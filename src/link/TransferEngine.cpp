@@ -47,9 +47,9 @@ bool TransferEngine::IsBusy() const {
 }
 
 bool TransferEngine::StillRunsAfter(const std::function<void()>& question) {
-    const std::uint64_t run = m_run;
+    const std::uint64_t run = m_channel.Run();
     question();
-    return run == m_run;
+    return run == m_channel.Run();
 }
 
 void TransferEngine::ReadFromRadio() {
@@ -113,7 +113,7 @@ bool TransferEngine::PrepareTransfer(TransferKind kind) {
 }
 
 bool TransferEngine::OpenLinkPort(TransferKind kind) {
-    NewRun();
+    m_channel.NewRun();
     m_state.Transfer.Kind = kind;
     m_state.Transfer.Step = TransferStep::Idle;
     m_state.Transfer.Identity = {};
@@ -162,7 +162,7 @@ bool TransferEngine::EnsurePortOpen() {
 }
 
 void TransferEngine::FinishTransfer(bool success) {
-    NewRun();
+    m_channel.NewRun();
     if (!success)
         m_channel.SendAndClose(EndRequest());
     TransferState& transfer = m_state.Transfer;

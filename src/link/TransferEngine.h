@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -42,7 +41,6 @@ private:
     // Runs a question of a running transfer. False when that transfer has ended or started again while
     // the question was open: the handler that asked must stop.
     bool StillRunsAfter(const std::function<void()>& question);
-    void NewRun() { ++m_run; }
 
     // Commands
     bool PrepareTransfer(TransferKind kind);
@@ -93,8 +91,6 @@ private:
     SettingsSearch m_search;
     std::unique_ptr<OneShotTimer> m_readOkTimer;
     std::unique_ptr<OneShotTimer> m_waitSaveDataTimer;
-    // Counts every start, restart and end of a transfer.
-    std::uint64_t m_run = 0;
 };
 
 }  // namespace mox

@@ -135,7 +135,7 @@ void TransferEngine::ContinueAfterSearch(SettingsSearch::Outcome outcome) {
             AdvanceTransfer();
             break;
         case SettingsSearch::Outcome::Fallback:
-            NewRun();
+            m_channel.NewRun();
             transfer.ProgramAttempts = 0;
             transfer.IdentifyRetries = 3;
             transfer.PasswordBlockRetries = 3;
@@ -166,7 +166,7 @@ void TransferEngine::AskFailureQuestion() {
 
 // Starts again from "PROGRAM" and from address 0; the block retry table keeps its counts.
 void TransferEngine::RestartFromProgram() {
-    NewRun();
+    m_channel.NewRun();
     TransferState& transfer = m_state.Transfer;
     transfer.CurrentAddress = -16;
     transfer.TestBlockInFlight = false;
@@ -187,7 +187,7 @@ void TransferEngine::AskRetryQuestion() {
         FinishTransfer(false);
         return;
     }
-    NewRun();
+    m_channel.NewRun();
     // The block that timed out is asked for again after the handshake, so the information block has
     // no gap.
     if (transfer.Step == TransferStep::ReadingBlocks)
