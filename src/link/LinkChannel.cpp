@@ -71,8 +71,14 @@ void LinkChannel::SendAndClose(const Bytes& request) {
         return;
     m_port.DiscardBuffers();
     m_port.Write(request);
-    m_port.WaitUntilSent(kEndRequestSendMs);
-    Close();
+    const bool sent = m_port.WaitUntilSent(kEndRequestSendMs);
+    m_received.clear();
+    // A request that has left leaves nothing to drop, and dropping would reach into what a
+    // pseudo-terminal has yet to hand over; a request still held back is dropped.
+    if (sent)
+        m_port.Close();
+    else
+        m_port.CloseNow();
 }
 
 void LinkChannel::StopTimer() {

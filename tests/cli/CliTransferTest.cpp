@@ -1,6 +1,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <chrono>
+#include <thread>
 
 #include "cli/CliFixture.h"
 
@@ -103,11 +105,18 @@ TEST_F(CliTransferTest, RetriesABlockWhoseRepliesGetLostAndGivesUpAfterThreeRetr
 }
 
 TEST_F(CliTransferTest, NeedsTheRadioPasswordWhenTheRadioHasOne) {
-    StartRadio({"--password", "12"});
+    StartRadio({"--password", "12", "--transcript", Path(File("radio.log"))});
     const QString port = QString::fromStdString(Link());
     CliResult refused = RunCli({"read", "--port", port, "--yes", Path(File("a.dat"))});
     EXPECT_EQ(refused.ExitCode, 1);
     EXPECT_NE(refused.Err.find("PassWord Failure!"), std::string::npos) << refused.Err;
+    // The refused read still tells the radio to leave programming mode.
+    std::string transcript;
+    for (int wait = 0; wait < 100 && transcript.find("> 45 4E 44\n") == std::string::npos; ++wait) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        transcript = TempFolder::ReadFile(File("radio.log"));
+    }
+    EXPECT_NE(transcript.find("> 45 4E 44\n"), std::string::npos) << transcript;
 
     CliResult read = RunCli({"read", "--port", port, "--password", "12", "--yes", Path(File("a.dat"))});
     EXPECT_EQ(read.ExitCode, 0) << read.Err;

@@ -71,11 +71,11 @@ TEST_F(QtSerialPortTest, SendsAndDiscardsBytes) {
     EXPECT_TRUE(port.ReadAll().empty());
 }
 
-TEST_F(QtSerialPortTest, WaitsUntilTheBytesHaveLeftThenClosesAtOnce) {
+TEST_F(QtSerialPortTest, WaitsUntilTheBytesHaveLeft) {
     ASSERT_TRUE(port.Open(Settings()));
     port.Write({'E', 'N', 'D'});
     EXPECT_TRUE(port.WaitUntilSent(100));
-    port.CloseNow();
+    port.Close();
     EXPECT_FALSE(port.IsOpen());
     EXPECT_EQ(ReadOnTheLine(3), (Bytes{'E', 'N', 'D'}));
 }
