@@ -1,6 +1,11 @@
 # Warnings and sanitizers for every target of ours.
 add_library(mox_options INTERFACE)
 target_compile_options(mox_options INTERFACE -Wall -Wextra)
+# clang stamps a precompiled header with the times of its inputs and refuses it once they differ, which a
+# header restored by ccache into a fresh build folder always does.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    target_compile_options(mox_options INTERFACE "SHELL:-Xclang -fno-pch-timestamp")
+endif()
 if(MOX_WERROR)
     target_compile_options(mox_options INTERFACE -Werror)
 endif()

@@ -3,7 +3,7 @@
 # everything is there already.
 set -euo pipefail
 
-packages=(build-essential cmake ninja-build ccache pkg-config
+packages=(build-essential cmake ninja-build ccache pkg-config lld clang libclang-rt-14-dev
           qt6-base-dev qt6-serialport-dev qt6-translations-l10n libgl-dev
           libgtest-dev libgmock-dev clang-format
           xvfb xauth imagemagick fonts-noto-cjk x11-utils)

@@ -13,13 +13,14 @@
 
 #include "app/AppState.h"
 #include "app/Texts.h"
+#include "support/BuildPaths.h"
 
 namespace mox {
 namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kSourceDir = MOX_SOURCE_DIR;
+const fs::path kSourceDir = mox::test::SourceTree();
 
 const char* const kSections[] = {"OTHER",       "Msg",         "Menu",   "ToolBar", "Main",  "Model",
                                  "ChannelInfo", "ChannelEdit", "Option", "Radio",   "DTMF",  "TestFre",

@@ -3,21 +3,22 @@
 #include <QElapsedTimer>
 #include <QThread>
 
+#include "support/BuildPaths.h"
+
 namespace mox::test {
 namespace {
 
-const std::filesystem::path kBuiltPrograms = MOX_PROGRAM_FOLDER;
 constexpr int kProcessTimeoutMs = 60000;
 
 }  // namespace
 
 void CliFixture::SetUp() {
-    const std::filesystem::path cli = kBuiltPrograms / "moxcps-cli";
+    const std::filesystem::path cli = BuiltProgramFolder() / "moxcps-cli";
     ASSERT_TRUE(std::filesystem::exists(cli)) << "build moxcps-cli first";
-    ASSERT_TRUE(std::filesystem::exists(kBuiltPrograms / "moxsim")) << "build moxsim first";
+    ASSERT_TRUE(std::filesystem::exists(BuiltProgramFolder() / "moxsim")) << "build moxsim first";
     std::filesystem::copy_file(cli, m_folder.ProgramFolder() / "moxcps-cli");
     m_folder.InstallLanguageFiles();
-    const std::filesystem::path dist = std::filesystem::path(MOX_SOURCE_DIR) / "dist" / "root";
+    const std::filesystem::path dist = SourceTree() / "dist" / "root";
     std::filesystem::copy_file(dist / "Version.ini", m_folder.Root() / "Version.ini");
     std::filesystem::copy_file(dist / "mysetup.ini", m_folder.Root() / "language" / "mysetup.ini");
 }
@@ -28,7 +29,7 @@ void CliFixture::TearDown() {
 
 void CliFixture::StartRadio(const QStringList& options) {
     m_radio = std::make_unique<QProcess>();
-    m_radio->setProgram(QString::fromStdString((kBuiltPrograms / "moxsim").string()));
+    m_radio->setProgram(QString::fromStdString((BuiltProgramFolder() / "moxsim").string()));
     m_radio->setArguments(QStringList{"--link", QString::fromStdString(Link())} + options);
     m_radio->start();
     ASSERT_TRUE(m_radio->waitForStarted());

@@ -4,6 +4,8 @@
 #include <random>
 #include <sstream>
 
+#include "support/BuildPaths.h"
+
 namespace mox::test {
 
 TempFolder::TempFolder() {
@@ -22,7 +24,7 @@ TempFolder::~TempFolder() {
 }
 
 void TempFolder::InstallLanguageFiles() const {
-    const std::filesystem::path source = std::filesystem::path(MOX_SOURCE_DIR) / "dist" / "language";
+    const std::filesystem::path source = SourceTree() / "dist" / "language";
     for (const char* name : {"english.ini", "chinese.ini"}) {
         std::filesystem::copy_file(source / name, ProgramFolder() / "language" / name,
                                    std::filesystem::copy_options::overwrite_existing);
