@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: once normally with warnings as
-# errors (build/), once under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/). Fails when
-# clang-format would change a file. The build folders are reused between runs.
+# errors (build/, GCC), once under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/, clang).
+# Fails when clang-format would change a file. The build folders are reused between runs, and ccache
+# serves what another checkout on this machine compiled already.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
