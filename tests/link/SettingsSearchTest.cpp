@@ -30,7 +30,7 @@ protected:
         port.Attach(kSecondCable, *radio);
     }
 
-    std::string Setup(const char* key) const {
+    std::string SavedSetting(const char* key) const {
         return ReadIniString(MySetupFile(state), "language", key, "missing");
     }
 
@@ -63,9 +63,9 @@ TEST_F(SettingsSearchTest, TriesEveryPortWithStopBitsThenHandshakingAndKeepsWhat
     EXPECT_EQ(std::count(requests.begin(), requests.end(), "PROGRAM"), 4 + 13 * 4 + 1);
     EXPECT_EQ(Messages(), (std::vector<int>{9004, 9009}));
     EXPECT_EQ(state.Link.PortNumber, 2);
-    EXPECT_EQ(Setup("comPort"), "2");
-    EXPECT_EQ(Setup("Handshaking"), "1");
-    EXPECT_EQ(Setup("StopBit"), "2");
+    EXPECT_EQ(SavedSetting("comPort"), "2");
+    EXPECT_EQ(SavedSetting("Handshaking"), "1");
+    EXPECT_EQ(SavedSetting("StopBit"), "2");
     EXPECT_EQ(shell.PortStatus, std::vector<std::string>{GetLanguageText(state, 12008) + "2"});
     EXPECT_EQ(progress.Captions, (std::vector<std::string>{GetLanguageText(state, 9027), kSearchCaption,
                                                            GetLanguageText(state, 9027)}));
@@ -84,9 +84,9 @@ TEST_F(SettingsSearchTest, OnlyARadioOfAnotherModelIsTheFallbackAndGetsTheModelM
     RadioOnSecondCable("RB516G", 1, 2);
     Write();
     EXPECT_EQ(Messages(), (std::vector<int>{9005, 9012}));
-    EXPECT_EQ(Setup("comPort"), "2");
-    EXPECT_EQ(Setup("Handshaking"), "2");
-    EXPECT_EQ(Setup("StopBit"), "1");
+    EXPECT_EQ(SavedSetting("comPort"), "2");
+    EXPECT_EQ(SavedSetting("Handshaking"), "2");
+    EXPECT_EQ(SavedSetting("StopBit"), "1");
     // After the fallback was remembered the search went on to the end of the list.
     EXPECT_EQ(std::get<0>(Openings().back()), kSecondCable);
     EXPECT_TRUE(WriteAddresses().empty());
@@ -153,7 +153,7 @@ TEST_F(SettingsSearchTest, NothingAnsweringAnywhereEndsInTheFailureQuestion) {
     port.AddSilentDevice(kSecondCable);
     Read();
     EXPECT_EQ(Messages(), (std::vector<int>{9004, 9008}));
-    EXPECT_EQ(Setup("comPort"), "missing");
+    EXPECT_EQ(SavedSetting("comPort"), "missing");
     EXPECT_FALSE(port.IsOpen());
 }
 
