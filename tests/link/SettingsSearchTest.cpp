@@ -108,9 +108,9 @@ TEST_F(SettingsSearchTest, FirstRadioOfAnotherModelStaysTheFallback) {
     EXPECT_NE(std::find(openings.begin(), openings.end(), std::make_tuple("/dev/ttyUSB2", 3, 2)),
               openings.end());
     EXPECT_EQ(openings.back(), std::make_tuple(kSecondCable, 2, 1));
-    EXPECT_EQ(Setup("comPort"), "2");
-    EXPECT_EQ(Setup("Handshaking"), "2");
-    EXPECT_EQ(Setup("StopBit"), "1");
+    EXPECT_EQ(SavedSetting("comPort"), "2");
+    EXPECT_EQ(SavedSetting("Handshaking"), "2");
+    EXPECT_EQ(SavedSetting("StopBit"), "1");
 }
 
 TEST_F(SettingsSearchTest, FallbackDuringAReadReadsTheOtherModel) {
