@@ -6,22 +6,22 @@
 #include <filesystem>
 #include <string>
 
-#include "app/LanguageState.h"
-#include "app/ProgramStarter.h"
-#include "app/Prompter.h"
-#include "app/SettingsStore.h"
-#include "app/VersionRecords.h"
-#include "app/Views.h"
 #include "channels/ChannelEditState.h"
-#include "editors/RadioInfo.h"
 #include "factory/TestData.h"
 #include "files/DocumentState.h"
-#include "image/FeatureFlags.h"
-#include "image/ModelState.h"
-#include "image/RadioData.h"
-#include "image/RadioImage.h"
 #include "link/LinkSettings.h"
 #include "link/TransferState.h"
+#include "records/FeatureFlags.h"
+#include "records/ModelState.h"
+#include "records/RadioData.h"
+#include "records/RadioImage.h"
+#include "records/RadioInfo.h"
+#include "services/LanguageState.h"
+#include "services/ProgramStarter.h"
+#include "services/Prompter.h"
+#include "services/SettingsStore.h"
+#include "services/VersionRecords.h"
+#include "services/Views.h"
 
 namespace mox {
 

@@ -1,6 +1,6 @@
 #include "app/FeatureFlagsFile.h"
 
-#include "app/RecordFile.h"
+#include "services/RecordFile.h"
 
 namespace mox {
 

@@ -1,6 +1,6 @@
 #include "app/LanguageChoice.h"
 
-#include "app/SetupFile.h"
+#include "services/SetupFile.h"
 
 namespace mox {
 

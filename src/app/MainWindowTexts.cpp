@@ -1,7 +1,7 @@
 #include "app/MainWindowTexts.h"
 
-#include "app/Texts.h"
 #include "image/Models.h"
+#include "services/Texts.h"
 
 namespace mox {
 

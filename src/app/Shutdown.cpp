@@ -1,8 +1,8 @@
 #include "app/Shutdown.h"
 
 #include "app/FeatureFlagsFile.h"
-#include "app/Texts.h"
 #include "files/DataChanged.h"
+#include "services/Texts.h"
 
 namespace mox {
 

@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "app/AppState.h"
-#include "app/SettingsStore.h"
 #include "app/WindowPlacement.h"
+#include "services/SettingsStore.h"
 
 namespace mox {
 

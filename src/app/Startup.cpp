@@ -2,14 +2,14 @@
 
 #include "app/FeatureFlagsFile.h"
 #include "app/LanguageChoice.h"
-#include "app/SetupFile.h"
-#include "app/Texts.h"
-#include "app/Versions.h"
+#include "app/NewRadioData.h"
 #include "channels/BatchFunFile.h"
 #include "channels/HabitsFile.h"
 #include "factory/FactoryMarker.h"
-#include "files/NewRadioData.h"
 #include "image/Models.h"
+#include "services/SetupFile.h"
+#include "services/Texts.h"
+#include "services/Versions.h"
 
 namespace mox {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/AppState.h"
-#include "editors/Today.h"
+#include "image/Today.h"
 
 namespace mox {
 

@@ -1,6 +1,6 @@
 #include "app/WindowPlacement.h"
 
-#include "app/NumberText.h"
+#include "services/NumberText.h"
 
 namespace mox {
 

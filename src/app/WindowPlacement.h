@@ -2,7 +2,7 @@
 
 // The main window's position and size in the per-user store, section "Settings", in twips.
 
-#include "app/SettingsStore.h"
+#include "services/SettingsStore.h"
 
 namespace mox {
 

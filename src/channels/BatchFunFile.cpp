@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "app/RecordFile.h"
+#include "services/RecordFile.h"
 
 namespace mox {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/RecordFile.h"
+#include "services/RecordFile.h"
 
 namespace mox {
 

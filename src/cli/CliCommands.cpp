@@ -3,13 +3,13 @@
 #include <QJsonDocument>
 #include <ostream>
 
+#include "app/NewRadioData.h"
 #include "cli/DataFileReport.h"
 #include "cli/RadioInfoReport.h"
-#include "editors/Today.h"
 #include "files/DataFile.h"
 #include "files/DocumentWindows.h"
-#include "files/NewRadioData.h"
 #include "image/Models.h"
+#include "image/Today.h"
 
 namespace mox::cli {
 namespace {

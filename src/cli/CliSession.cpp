@@ -7,13 +7,13 @@
 
 #include "app/FeatureFlagsFile.h"
 #include "app/LanguageChoice.h"
-#include "app/SetupFile.h"
-#include "app/Texts.h"
-#include "app/Versions.h"
-#include "editors/Today.h"
+#include "app/NewRadioData.h"
 #include "factory/FactoryMarker.h"
-#include "files/NewRadioData.h"
 #include "image/Models.h"
+#include "image/Today.h"
+#include "services/SetupFile.h"
+#include "services/Texts.h"
+#include "services/Versions.h"
 
 namespace mox::cli {
 namespace {

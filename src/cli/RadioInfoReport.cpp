@@ -2,11 +2,11 @@
 
 #include <ostream>
 
-#include "app/NumberText.h"
-#include "app/Texts.h"
-#include "editors/RadioInfoBlock.h"
 #include "image/Models.h"
+#include "image/RadioInfoBlock.h"
 #include "platform/TextDecoding.h"
+#include "services/NumberText.h"
+#include "services/Texts.h"
 
 namespace mox::cli {
 namespace {

@@ -3,7 +3,7 @@
 #include <iosfwd>
 #include <vector>
 
-#include "app/Prompter.h"
+#include "services/Prompter.h"
 
 namespace mox::cli {
 

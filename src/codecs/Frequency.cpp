@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <optional>
 
-#include "app/Texts.h"
 #include "codecs/DecimalText.h"
+#include "services/Texts.h"
 
 namespace mox {
 

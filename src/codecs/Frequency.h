@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "app/AppState.h"
-#include "image/RadioData.h"
+#include "records/RadioData.h"
 
 namespace mox {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "files/FileBytes.h"
+#include "services/FileBytes.h"
 
 namespace mox {
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/FileReplace.h"
 #include "files/CompanionFile.h"
-#include "files/FileBytes.h"
+#include "services/FileBytes.h"
+#include "services/FileReplace.h"
 
 namespace mox {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/FileReplace.h"
-#include "files/FileBytes.h"
+#include "services/FileBytes.h"
+#include "services/FileReplace.h"
 
 namespace mox {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "image/RadioData.h"
+#include "records/RadioData.h"
 
 namespace mox {
 

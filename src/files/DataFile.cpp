@@ -6,15 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "app/FileReplace.h"
-#include "app/Texts.h"
-#include "app/Versions.h"
 #include "factory/TestDataFile.h"
 #include "files/CompanionFile.h"
 #include "files/DataFileLayout.h"
-#include "files/FileBytes.h"
-#include "image/FixedText.h"
 #include "image/Models.h"
+#include "services/FileBytes.h"
+#include "services/FileReplace.h"
+#include "services/FixedText.h"
+#include "services/Texts.h"
+#include "services/Versions.h"
 
 namespace mox {
 

@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-#include "image/RadioData.h"
+#include "records/RadioData.h"
 
 namespace mox {
 

@@ -4,9 +4,9 @@
 #include <string_view>
 #include <system_error>
 
-#include "app/Texts.h"
 #include "files/DataChanged.h"
 #include "files/DataFile.h"
+#include "services/Texts.h"
 
 namespace mox {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/AppState.h"
-#include "image/RadioData.h"
+#include "records/RadioData.h"
 
 namespace mox {
 

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "app/AppState.h"
-#include "image/RadioData.h"
+#include "records/RadioData.h"
 
 namespace mox {
 

@@ -7,7 +7,7 @@
 #include <span>
 
 #include "app/AppState.h"
-#include "image/RadioData.h"
+#include "records/RadioData.h"
 
 namespace mox {
 

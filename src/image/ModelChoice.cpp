@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/Texts.h"
 #include "image/Models.h"
+#include "services/Texts.h"
 
 namespace mox {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/AppState.h"
-#include "image/ModelState.h"
+#include "records/ModelState.h"
 
 namespace mox {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <charconv>
 
-#include "image/FixedText.h"
+#include "services/FixedText.h"
 
 namespace mox {
 

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "image/ModelState.h"
-#include "image/RadioData.h"
 #include "link/TransferState.h"
+#include "records/ModelState.h"
+#include "records/RadioData.h"
 
 namespace mox {
 

@@ -1,10 +1,10 @@
 #include "link/CompatibilityCheck.h"
 
-#include "app/NumberText.h"
-#include "app/Texts.h"
-#include "app/Versions.h"
 #include "image/Models.h"
 #include "link/FilledText.h"
+#include "services/NumberText.h"
+#include "services/Texts.h"
+#include "services/Versions.h"
 
 namespace mox {
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/NumberText.h"
-#include "app/Texts.h"
 #include "link/Packets.h"
+#include "services/NumberText.h"
+#include "services/Texts.h"
 
 namespace mox {
 

@@ -4,8 +4,8 @@
 #include <set>
 #include <system_error>
 
-#include "app/IniFile.h"
-#include "app/NumberText.h"
+#include "services/IniFile.h"
+#include "services/NumberText.h"
 
 namespace mox {
 

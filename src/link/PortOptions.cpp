@@ -1,6 +1,6 @@
 #include "link/PortOptions.h"
 
-#include "app/SetupFile.h"
+#include "services/SetupFile.h"
 
 namespace mox {
 

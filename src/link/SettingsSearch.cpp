@@ -1,11 +1,11 @@
 #include "link/SettingsSearch.h"
 
-#include "app/LanguageState.h"
-#include "app/NumberText.h"
-#include "app/Texts.h"
 #include "link/LinkSettingsFile.h"
 #include "link/Packets.h"
 #include "link/RadioIdentityReply.h"
+#include "services/LanguageState.h"
+#include "services/NumberText.h"
+#include "services/Texts.h"
 
 namespace mox {
 

@@ -1,7 +1,7 @@
-#include "app/Versions.h"
 #include "link/CompatibilityCheck.h"
 #include "link/Packets.h"
 #include "link/TransferEngine.h"
+#include "services/Versions.h"
 
 namespace mox {
 

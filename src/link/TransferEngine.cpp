@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "app/NumberText.h"
-#include "app/Texts.h"
-#include "editors/RadioInfoBlock.h"
 #include "image/RadioImagePacking.h"
+#include "image/RadioInfoBlock.h"
 #include "link/FilledText.h"
 #include "link/Packets.h"
+#include "services/NumberText.h"
+#include "services/Texts.h"
 
 namespace mox {
 

@@ -1,10 +1,10 @@
 #include <algorithm>
 
-#include "app/Texts.h"
 #include "link/Packets.h"
 #include "link/PasswordText.h"
 #include "link/RadioIdentityReply.h"
 #include "link/TransferEngine.h"
+#include "services/Texts.h"
 
 namespace mox {
 

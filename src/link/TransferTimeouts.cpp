@@ -1,6 +1,6 @@
-#include "app/Texts.h"
 #include "link/Packets.h"
 #include "link/TransferEngine.h"
+#include "services/Texts.h"
 
 namespace mox {
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <string>
 
-#include "editors/RadioInfo.h"
+#include "records/RadioInfo.h"
 
 namespace mox {
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "app/AppState.h"
-#include "app/Texts.h"
+#include "services/Texts.h"
 #include "support/BuildPaths.h"
 
 namespace mox {

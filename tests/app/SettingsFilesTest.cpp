@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "app/FeatureFlagsFile.h"
-#include "app/SetupFile.h"
 #include "app/WindowPlacement.h"
+#include "services/SetupFile.h"
 #include "support/TempFolder.h"
 
 namespace mox {

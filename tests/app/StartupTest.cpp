@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "app/IniFile.h"
 #include "app/LanguageChoice.h"
-#include "app/SetupFile.h"
 #include "app/Startup.h"
+#include "services/IniFile.h"
+#include "services/SetupFile.h"
 #include "support/TempFolder.h"
 
 namespace mox {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "app/NewRadioData.h"
 #include "factory/FactoryMarker.h"
 #include "factory/TestDataFile.h"
 #include "files/DataFile.h"
 #include "files/DocumentWindows.h"
-#include "files/NewRadioData.h"
 #include "support/TempFolder.h"
 
 namespace mox {

@@ -2,11 +2,11 @@
 
 #include <functional>
 
-#include "app/Versions.h"
 #include "files/DataChanged.h"
 #include "files/DataFile.h"
 #include "files/FileTestSupport.h"
 #include "image/Models.h"
+#include "services/Versions.h"
 
 namespace mox::test {
 namespace {

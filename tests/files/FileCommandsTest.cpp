@@ -1,11 +1,11 @@
 #include <gmock/gmock.h>
 
-#include "app/Versions.h"
 #include "files/DataChanged.h"
 #include "files/DataFile.h"
 #include "files/FileCommands.h"
 #include "files/FileTestSupport.h"
 #include "image/Models.h"
+#include "services/Versions.h"
 
 namespace mox::test {
 namespace {

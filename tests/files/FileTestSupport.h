@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "app/AppState.h"
+#include "app/NewRadioData.h"
 #include "files/DataFileLayout.h"
 #include "files/DocumentWindows.h"
 #include "files/FileDialogs.h"
-#include "files/NewRadioData.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempFolder.h"
 

@@ -2,13 +2,13 @@
 
 #include <functional>
 
-#include "app/IniFile.h"
-#include "app/RecordFile.h"
 #include "factory/TestDataFile.h"
 #include "files/CompanionFile.h"
 #include "files/DataChanged.h"
 #include "files/DataFile.h"
 #include "files/FileTestSupport.h"
+#include "services/IniFile.h"
+#include "services/RecordFile.h"
 
 namespace mox::test {
 namespace {

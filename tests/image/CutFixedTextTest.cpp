@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "image/FixedText.h"
+#include "services/FixedText.h"
 
 namespace mox {
 namespace {

@@ -1,9 +1,9 @@
 #include <algorithm>
 
 #include "LinkFixture.h"
-#include "app/Texts.h"
-#include "app/Versions.h"
 #include "image/Models.h"
+#include "services/Texts.h"
+#include "services/Versions.h"
 
 namespace mox::test {
 namespace {

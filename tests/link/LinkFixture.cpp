@@ -1,7 +1,7 @@
 #include "LinkFixture.h"
 
-#include "app/NumberText.h"
 #include "image/Models.h"
+#include "services/NumberText.h"
 
 namespace mox::test {
 

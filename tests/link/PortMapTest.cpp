@@ -1,5 +1,5 @@
 #include "LinkFixture.h"
-#include "app/IniFile.h"
+#include "services/IniFile.h"
 
 namespace mox::test {
 namespace {

@@ -1,9 +1,9 @@
 #include <algorithm>
 
 #include "LinkFixture.h"
-#include "app/Texts.h"
-#include "image/FixedText.h"
 #include "link/Packets.h"
+#include "services/FixedText.h"
+#include "services/Texts.h"
 
 namespace mox::test {
 namespace {

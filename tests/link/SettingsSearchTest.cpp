@@ -1,8 +1,8 @@
 #include <algorithm>
 
 #include "LinkFixture.h"
-#include "app/IniFile.h"
-#include "app/Texts.h"
+#include "services/IniFile.h"
+#include "services/Texts.h"
 
 namespace mox::test {
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Prompter.h"
-#include "app/Views.h"
+#include "services/Prompter.h"
+#include "services/Views.h"
 
 namespace mox::test {
 

@@ -7,12 +7,12 @@
 #include <system_error>
 
 #include "app/AppState.h"
+#include "app/NewRadioData.h"
 #include "codecs/Frequency.h"
-#include "editors/Today.h"
 #include "files/DataFile.h"
 #include "files/DocumentWindows.h"
-#include "files/NewRadioData.h"
 #include "image/ChannelTable.h"
+#include "image/Today.h"
 
 namespace {
 

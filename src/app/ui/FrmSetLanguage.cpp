@@ -7,10 +7,10 @@
 #include <QVBoxLayout>
 
 #include "app/LanguageChoice.h"
-#include "app/ui/ButtonRow.h"
-#include "app/ui/EnterAsTab.h"
-#include "app/ui/Twips.h"
-#include "app/ui/UiText.h"
+#include "widgets/ButtonRow.h"
+#include "widgets/EnterAsTab.h"
+#include "widgets/Twips.h"
+#include "widgets/UiText.h"
 
 namespace mox {
 

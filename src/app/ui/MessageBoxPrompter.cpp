@@ -5,7 +5,7 @@
 #include <QMessageBox>
 #include <QSpacerItem>
 
-#include "app/ui/TitleBarWidth.h"
+#include "widgets/TitleBarWidth.h"
 
 namespace mox {
 

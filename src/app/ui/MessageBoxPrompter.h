@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "app/Prompter.h"
+#include "services/Prompter.h"
 
 class QWidget;
 

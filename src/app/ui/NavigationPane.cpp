@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/ui/ProgramIcons.h"
-#include "app/ui/Twips.h"
+#include "widgets/Twips.h"
 
 namespace mox {
 

@@ -5,11 +5,11 @@
 #include <memory>
 
 #include "app/AppState.h"
-#include "app/SettingsStore.h"
 #include "app/Startup.h"
 #include "files/FileDialogs.h"
 #include "link/SerialPort.h"
 #include "link/Timer.h"
+#include "services/SettingsStore.h"
 
 namespace mox {
 

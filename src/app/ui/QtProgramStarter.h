@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ProgramStarter.h"
 #include "link/SerialPort.h"
+#include "services/ProgramStarter.h"
 
 namespace mox {
 

@@ -5,7 +5,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "app/LanguageState.h"
+#include "services/LanguageState.h"
 
 namespace mox {
 

@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ui/ButtonRow.h"
-#include "app/ui/UiText.h"
+#include "widgets/ButtonRow.h"
+#include "widgets/UiText.h"
 
 namespace mox {
 

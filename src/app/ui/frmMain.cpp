@@ -21,12 +21,12 @@
 #include "app/ui/BackgroundPicture.h"
 #include "app/ui/NavigationPane.h"
 #include "app/ui/ProgramIcons.h"
-#include "app/ui/Twips.h"
-#include "app/ui/UiText.h"
 #include "image/Models.h"
 #include "link/LinkSettingsFile.h"
 #include "link/TransferEngine.h"
 #include "link/ui/FrmProgress.h"
+#include "widgets/Twips.h"
+#include "widgets/UiText.h"
 
 namespace mox {
 

@@ -7,7 +7,6 @@
 #include <functional>
 
 #include "app/AppState.h"
-#include "app/SettingsStore.h"
 #include "app/Shutdown.h"
 #include "files/DocumentWindows.h"
 #include "files/FileDialogs.h"
@@ -15,6 +14,7 @@
 #include "link/PortMap.h"
 #include "link/SerialPort.h"
 #include "link/Timer.h"
+#include "services/SettingsStore.h"
 
 class QAction;
 class QLabel;

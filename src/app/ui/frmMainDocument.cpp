@@ -6,12 +6,12 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+#include "app/NewRadioData.h"
 #include "app/WindowPlacement.h"
-#include "app/ui/Twips.h"
 #include "app/ui/frmMain.h"
 #include "files/FileCommands.h"
-#include "files/NewRadioData.h"
 #include "link/TransferEngine.h"
+#include "widgets/Twips.h"
 
 namespace mox {
 

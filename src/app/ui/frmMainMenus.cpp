@@ -10,8 +10,8 @@
 #include "app/MainWindowTexts.h"
 #include "app/ui/ProgramIcons.h"
 #include "app/ui/QtTranslations.h"
-#include "app/ui/UiText.h"
 #include "app/ui/frmMain.h"
+#include "widgets/UiText.h"
 
 namespace mox {
 

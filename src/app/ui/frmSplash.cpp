@@ -6,7 +6,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "app/ui/UiText.h"
+#include "widgets/UiText.h"
 
 namespace mox {
 

@@ -6,7 +6,6 @@
 #include <cstring>
 #include <iostream>
 
-#include "app/Texts.h"
 #include "app/ui/MessageBoxPrompter.h"
 #include "app/ui/ProgramShell.h"
 #include "app/ui/QtProgramStarter.h"
@@ -15,6 +14,7 @@
 #include "platform/QtPortEnumerator.h"
 #include "platform/QtSerialPort.h"
 #include "platform/QtTimers.h"
+#include "services/Texts.h"
 
 namespace {
 

@@ -10,13 +10,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ui/ButtonRow.h"
-#include "app/ui/Twips.h"
-#include "app/ui/UiText.h"
-#include "editors/RadioInfoBlock.h"
-#include "image/FixedText.h"
 #include "image/Models.h"
+#include "image/RadioInfoBlock.h"
 #include "platform/TextDecoding.h"
+#include "services/FixedText.h"
+#include "widgets/ButtonRow.h"
+#include "widgets/Twips.h"
+#include "widgets/UiText.h"
 
 namespace mox {
 

@@ -7,12 +7,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ui/ButtonRow.h"
-#include "app/ui/EnterAsTab.h"
-#include "app/ui/Twips.h"
-#include "app/ui/UiText.h"
 #include "image/ModelChoice.h"
 #include "image/Models.h"
+#include "widgets/ButtonRow.h"
+#include "widgets/EnterAsTab.h"
+#include "widgets/Twips.h"
+#include "widgets/UiText.h"
 
 namespace mox {
 

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ui/ButtonRow.h"
-#include "app/ui/Twips.h"
+#include "widgets/ButtonRow.h"
+#include "widgets/Twips.h"
 
 namespace mox {
 

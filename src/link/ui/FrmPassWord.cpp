@@ -9,10 +9,10 @@
 #include <QStyleFactory>
 #include <QVBoxLayout>
 
-#include "app/ui/ButtonRow.h"
-#include "app/ui/Twips.h"
-#include "app/ui/UiText.h"
 #include "link/PasswordText.h"
+#include "widgets/ButtonRow.h"
+#include "widgets/Twips.h"
+#include "widgets/UiText.h"
 
 namespace mox {
 

@@ -8,9 +8,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/ui/TitleBarWidth.h"
-#include "app/ui/Twips.h"
-#include "app/ui/UiText.h"
+#include "widgets/TitleBarWidth.h"
+#include "widgets/Twips.h"
+#include "widgets/UiText.h"
 
 namespace mox {
 

@@ -8,8 +8,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/ui/ButtonRow.h"
-#include "app/ui/UiText.h"
+#include "widgets/ButtonRow.h"
+#include "widgets/UiText.h"
 
 namespace mox {
 

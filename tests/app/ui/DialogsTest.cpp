@@ -8,13 +8,13 @@
 #include <QTest>
 
 #include "GuiFixture.h"
-#include "app/IniFile.h"
 #include "app/ui/frmAbout.h"
-#include "editors/RadioInfoBlock.h"
 #include "editors/ui/FrmRadioInfo.h"
+#include "image/RadioInfoBlock.h"
 #include "link/LinkSettingsFile.h"
 #include "link/ui/FrmPassWord.h"
 #include "link/ui/FrmSetComm.h"
+#include "services/IniFile.h"
 
 namespace mox::test {
 

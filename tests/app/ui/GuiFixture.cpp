@@ -4,11 +4,11 @@
 #include <QFontMetrics>
 #include <QStyle>
 
-#include "app/IniFile.h"
-#include "app/Texts.h"
 #include "app/ui/QtTranslations.h"
 #include "link/LinkSettingsFile.h"
 #include "link/PortMap.h"
+#include "services/IniFile.h"
+#include "services/Texts.h"
 
 namespace mox::test {
 

@@ -14,9 +14,9 @@
 
 #include "SimRadio.h"
 #include "app/AppState.h"
-#include "app/SettingsStore.h"
 #include "app/ui/frmMain.h"
 #include "files/FileDialogs.h"
+#include "services/SettingsStore.h"
 #include "support/ScriptedPrompter.h"
 #include "support/SimRadioPort.h"
 #include "support/TempFolder.h"

@@ -13,9 +13,9 @@
 
 #include "GuiFixture.h"
 #include "app/ui/NavigationPane.h"
-#include "app/ui/Twips.h"
 #include "editors/ui/FrmRadioInfo.h"
 #include "image/Models.h"
+#include "widgets/Twips.h"
 
 namespace mox::test {
 

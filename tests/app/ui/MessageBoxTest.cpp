@@ -5,8 +5,8 @@
 
 #include "GuiFixture.h"
 #include "app/LanguageChoice.h"
-#include "app/Texts.h"
 #include "app/ui/MessageBoxPrompter.h"
+#include "services/Texts.h"
 
 namespace mox::test {
 

@@ -1,6 +1,6 @@
 // Saving on the POSIX file system calls. No other file of the core needs them: a port to another
 // system replaces this file.
-#include "app/FileReplace.h"
+#include "services/FileReplace.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "app/NumberText.h"
+#include "services/NumberText.h"
 
 #include <charconv>
 

@@ -1,4 +1,4 @@
-#include "editors/Today.h"
+#include "image/Today.h"
 
 #include <ctime>
 

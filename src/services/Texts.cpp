@@ -1,7 +1,7 @@
-#include "app/Texts.h"
+#include "services/Texts.h"
 
-#include "app/IniFile.h"
-#include "app/NumberText.h"
+#include "services/IniFile.h"
+#include "services/NumberText.h"
 
 namespace mox {
 

@@ -1,4 +1,4 @@
-#include "app/ui/EnterAsTab.h"
+#include "widgets/EnterAsTab.h"
 
 #include <QKeyEvent>
 #include <QWidget>

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "image/FixedText.h"
+#include "services/FixedText.h"
 
 namespace mox {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/FileReplace.h"
+#include "services/FileReplace.h"
 #include "support/TempFolder.h"
 
 namespace mox {

@@ -1,14 +1,14 @@
-#include "files/NewRadioData.h"
+#include "app/NewRadioData.h"
 
 #include <charconv>
 #include <string>
 #include <system_error>
 
-#include "editors/RadioInfoBlock.h"
 #include "files/DataFile.h"
 #include "image/ChannelTable.h"
 #include "image/FunctionPacking.h"
 #include "image/Models.h"
+#include "image/RadioInfoBlock.h"
 
 namespace mox {
 

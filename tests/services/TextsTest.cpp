@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/Texts.h"
+#include "services/Texts.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempFolder.h"
 

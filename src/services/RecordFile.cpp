@@ -1,9 +1,9 @@
-#include "app/RecordFile.h"
+#include "services/RecordFile.h"
 
 #include <fstream>
 #include <system_error>
 
-#include "app/FileReplace.h"
+#include "services/FileReplace.h"
 
 namespace mox {
 

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "app/AppState.h"
-#include "app/Prompter.h"
+#include "services/Prompter.h"
 
 namespace mox {
 

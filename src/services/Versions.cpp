@@ -1,11 +1,11 @@
-#include "app/Versions.h"
+#include "services/Versions.h"
 
 #include <algorithm>
 
-#include "app/IniFile.h"
-#include "app/NumberText.h"
-#include "app/Texts.h"
-#include "image/FixedText.h"
+#include "services/FixedText.h"
+#include "services/IniFile.h"
+#include "services/NumberText.h"
+#include "services/Texts.h"
 
 namespace mox {
 

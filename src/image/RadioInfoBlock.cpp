@@ -1,4 +1,4 @@
-#include "editors/RadioInfoBlock.h"
+#include "image/RadioInfoBlock.h"
 
 #include <algorithm>
 #include <cstddef>

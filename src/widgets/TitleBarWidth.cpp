@@ -1,4 +1,4 @@
-#include "app/ui/TitleBarWidth.h"
+#include "widgets/TitleBarWidth.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/IniFile.h"
+#include "services/IniFile.h"
 #include "support/TempFolder.h"
 
 namespace mox {

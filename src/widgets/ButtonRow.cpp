@@ -1,4 +1,4 @@
-#include "app/ui/ButtonRow.h"
+#include "widgets/ButtonRow.h"
 
 #include <QHBoxLayout>
 #include <QWidget>

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "editors/RadioInfoBlock.h"
+#include "image/RadioInfoBlock.h"
 
 namespace mox {
 namespace {

@@ -1,10 +1,10 @@
-#include "app/IniFile.h"
+#include "services/IniFile.h"
 
 #include <fstream>
 #include <sstream>
 #include <system_error>
 
-#include "app/FileReplace.h"
+#include "services/FileReplace.h"
 
 namespace mox {
 

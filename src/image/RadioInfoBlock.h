@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/AppState.h"
-#include "editors/Today.h"
+#include "image/Today.h"
 
 namespace mox {
 

@@ -1,4 +1,4 @@
-#include "app/Prompter.h"
+#include "services/Prompter.h"
 
 namespace mox {
 

@@ -1,10 +1,10 @@
-#include "app/SetupFile.h"
+#include "services/SetupFile.h"
 
 #include <system_error>
 
-#include "app/IniFile.h"
-#include "app/NumberText.h"
-#include "app/Versions.h"
+#include "services/IniFile.h"
+#include "services/NumberText.h"
+#include "services/Versions.h"
 
 namespace mox {
 

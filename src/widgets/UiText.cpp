@@ -1,6 +1,6 @@
-#include "app/ui/UiText.h"
+#include "widgets/UiText.h"
 
-#include "app/Texts.h"
+#include "services/Texts.h"
 
 namespace mox {
 

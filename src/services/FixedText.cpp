@@ -1,4 +1,4 @@
-#include "image/FixedText.h"
+#include "services/FixedText.h"
 
 namespace mox {
 

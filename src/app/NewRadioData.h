@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "app/AppState.h"
-#include "editors/Today.h"
+#include "image/Today.h"
 
 namespace mox {
 

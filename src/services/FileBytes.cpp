@@ -1,4 +1,4 @@
-#include "files/FileBytes.h"
+#include "services/FileBytes.h"
 
 #include <fstream>
 #include <system_error>

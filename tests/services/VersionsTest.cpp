@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/Versions.h"
+#include "services/Versions.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempFolder.h"
 
