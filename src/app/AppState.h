@@ -2,85 +2,28 @@
 
 // The single process-wide values of the program, in one object that main creates and passes by
 // reference. Tests create as many independent states as they like.
+//
+// The state is built floor by floor, each part deriving from the parts of the floors below it:
+// ProgramServices (the program's place, messages and outside services) and RadioRecords (the radio's
+// records) at the bottom, DocumentContext for the file commands, LinkContext for the transfers, and
+// this state on top. A rule or command below the application takes the part it works on, never the
+// whole state; only what the windows and the command-line tool call on this floor takes AppState.
 
-#include <filesystem>
 #include <string>
 
 #include "channels/ChannelEditState.h"
-#include "factory/TestData.h"
-#include "files/DocumentState.h"
-#include "link/LinkSettings.h"
-#include "link/TransferState.h"
-#include "records/FeatureFlags.h"
-#include "records/ModelState.h"
-#include "records/RadioData.h"
-#include "records/RadioImage.h"
-#include "records/RadioInfo.h"
-#include "services/LanguageState.h"
-#include "services/ProgramStarter.h"
-#include "services/Prompter.h"
-#include "services/SettingsStore.h"
-#include "services/VersionRecords.h"
-#include "services/Views.h"
+#include "link/LinkContext.h"
 
 namespace mox {
 
-struct AppState {
-    AppState()
-        : Prompts(&m_silentPrompter), Redraw(&m_noViews), Starter(&m_noStarter), UserStore(&m_memoryStore) {}
-    AppState(const AppState&) = delete;
-    AppState& operator=(const AppState&) = delete;
-
-    // The folder of the executables and the delivered files; its parent is the root folder.
-    std::filesystem::path ProgramFolder;
-    // The file name of this program's executable; another installed version is started by the same
-    // name in its own folder.
-    std::string ExecutableName = "moxcps";
+struct AppState : LinkContext {
     std::string ProgramTitle;
-    // The user's documents folder, where the file dialogs start at first; empty when there is none.
-    std::filesystem::path DocumentsFolder;
-    bool VistaFlag = false;  // never set on this platform
-
-    LanguageState Language;
-    VersionRecords Versions;
-    ModelState Model;
-    LinkSettings Link;
-    TransferState Transfer;
-    std::string ProgrammingPassword;
-    FeatureFlags Features;
-
-    // The working data and the copy last loaded or saved; IsDataChanged compares the two.
-    RadioData Data;
-    CompanionRecord Companion;
-    RadioData SavedData;
-    CompanionRecord SavedCompanion;
-    DocumentState Document;
+    // Set while the Initialise command makes its new data.
     bool InitialiseCommand = false;
-
-    RadioImage Image{};
-    RadioInfoBlock InfoBlock{};
-    RadioInfo Info;
-    FivePointPairs FivePoints{};
-
-    bool FactoryTestMode = false;
-    TestData WorkingTestData{};
-    TestData SavedTestData{};
 
     ChannelEditState ChannelEdit;
     Habits Habit;
     BatchItemSelection BatchItems{};
-
-    Prompter* Prompts;
-    Views* Redraw;
-    ProgramStarter* Starter;
-    // The per-user settings store; in memory until the main window brings the program's own.
-    SettingsStore* UserStore;
-
-private:
-    SilentPrompter m_silentPrompter;
-    NoViews m_noViews;
-    NoProgramStarter m_noStarter;
-    MemorySettingsStore m_memoryStore;
 };
 
 }  // namespace mox

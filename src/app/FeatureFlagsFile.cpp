@@ -6,16 +6,16 @@ namespace mox {
 
 namespace {
 
-std::filesystem::path FeatureFlagsPath(const AppState& state) {
-    return state.ProgramFolder / "Setting.ini";
+std::filesystem::path FeatureFlagsPath(const std::filesystem::path& programFolder) {
+    return programFolder / "Setting.ini";
 }
 
 }  // namespace
 
-void LoadRememberedFeatures(AppState& state) {
-    auto& flags = state.Features.Remembered;
+void LoadRememberedFeatures(FeatureFlags& features, const std::filesystem::path& programFolder) {
+    auto& flags = features.Remembered;
     flags = {};
-    const std::optional<std::string> record = ReadRecord(FeatureFlagsPath(state), flags.size());
+    const std::optional<std::string> record = ReadRecord(FeatureFlagsPath(programFolder), flags.size());
     if (!record)
         return;
     // A flag is 0 or 1; a damaged byte counts as set, as once set a flag stays set.
@@ -23,12 +23,12 @@ void LoadRememberedFeatures(AppState& state) {
         flags[i] = (*record)[i] != 0 ? 1 : 0;
 }
 
-bool WriteRememberedFeatures(const AppState& state) {
-    const auto& flags = state.Features.Remembered;
+bool WriteRememberedFeatures(const FeatureFlags& features, const std::filesystem::path& programFolder) {
+    const auto& flags = features.Remembered;
     std::string record;
     for (const std::uint8_t flag : flags)
         record.push_back(static_cast<char>(flag));
-    return WriteRecord(FeatureFlagsPath(state), record);
+    return WriteRecord(FeatureFlagsPath(programFolder), record);
 }
 
 }  // namespace mox

@@ -25,27 +25,28 @@ void SetCurrentLanguage(LanguageState& language, int number) {
     language.FileName = LanguageFileName(number);
 }
 
-bool ApplyLanguageChoice(AppState& state, int index) {
+bool ApplyLanguageChoice(Messages& messages, int index) {
     if (index != 0 && index != 1)
         return false;
+    LanguageState& language = messages.Language;
     const int chosen = index + 1;
-    if (chosen != state.Language.CurrentLanguage) {
-        state.Language.PreviousLanguage = state.Language.CurrentLanguage;
-        SetCurrentLanguage(state.Language, chosen);
+    if (chosen != language.CurrentLanguage) {
+        language.PreviousLanguage = language.CurrentLanguage;
+        SetCurrentLanguage(language, chosen);
     }
     // A failed write is not reported: the language stays in force until the program ends.
-    WriteSetupValue(state, "CurrentLanguage", state.Language.CurrentLanguage);
+    WriteSetupValue(messages.ProgramFolder, "CurrentLanguage", language.CurrentLanguage);
     return true;
 }
 
-bool LanguageChangePending(const AppState& state) {
-    return state.Language.CurrentLanguage != state.Language.PreviousLanguage;
+bool LanguageChangePending(const LanguageState& language) {
+    return language.CurrentLanguage != language.PreviousLanguage;
 }
 
-bool TakeLanguageChange(AppState& state) {
-    if (!LanguageChangePending(state))
+bool TakeLanguageChange(LanguageState& language) {
+    if (!LanguageChangePending(language))
         return false;
-    state.Language.PreviousLanguage = state.Language.CurrentLanguage;
+    language.PreviousLanguage = language.CurrentLanguage;
     return true;
 }
 

@@ -6,7 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/AppState.h"
+#include "services/LanguageState.h"
+#include "services/Messages.h"
 
 namespace mox {
 
@@ -23,13 +24,13 @@ void SetCurrentLanguage(LanguageState& language, int number);
 // The language dialog's OK with the list index chosen (0 English, 1 Chinese): a different language
 // becomes current and the one in force becomes PreviousLanguage; CurrentLanguage is written to
 // mysetup.ini in every case. False, with nothing changed, for an index outside the list.
-bool ApplyLanguageChoice(AppState& state, int index);
+bool ApplyLanguageChoice(Messages& messages, int index);
 
 // True when the main window has not yet taken over the language in force.
-bool LanguageChangePending(const AppState& state);
+bool LanguageChangePending(const LanguageState& language);
 
 // On activation of the main window: true once for each change, after which the main window
 // re-captions itself, closes its child windows and opens the channel list again.
-bool TakeLanguageChange(AppState& state);
+bool TakeLanguageChange(LanguageState& language);
 
 }  // namespace mox

@@ -65,36 +65,38 @@ void BuildNewRadioData(AppState& state, const Today& today) {
     if (state.Transfer.Kind == TransferKind::None)
         state.Transfer = TransferState{};
     SetFixedText(state.Data.FormatTag, kProgramVersion);
-    ResetFunctionSettings(state);
+    ResetFunctionSettings(state.Data.Functions);
     state.Data.Channels.Count = 0;
-    AppendDefaultChannel(state, 1, BandMiddleText(state.Model));
+    AppendDefaultChannel(state.Data.Channels, state.Model, 1, BandMiddleText(state.Model));
     for (FmPreset& preset : state.Data.FmPresets) {
         preset.PresetEmpty = 1;
         SetFixedText(preset.FmDigits, "");
     }
     ResetTestFrequencies(state);
     SyncModelRecord(state.Model, state.Data.Model);
-    ResetRadioInfo(state, today);
+    ResetRadioInfo(state.Info, state.Model, today);
     state.Companion = CompanionRecord{};
     state.SavedData = state.Data;
     state.SavedCompanion = state.Companion;
     state.SavedTestData = state.WorkingTestData;
 }
 
-std::filesystem::path DefaultDataFilePath(const AppState& state, int bandCode) {
-    return state.ProgramFolder / "Init" / (state.Model.ModelCode + "_" + DecimalText(bandCode) + ".dat");
+std::filesystem::path DefaultDataFilePath(const std::filesystem::path& programFolder,
+                                          std::string_view modelCode, int bandCode) {
+    return programFolder / "Init" / (std::string(modelCode) + "_" + DecimalText(bandCode) + ".dat");
 }
 
 void NewRadioData(AppState& state, bool initialise, const Today& today) {
     BuildNewRadioData(state, today);
     if (!IsPlainName(state.Model.ModelCode))
         return;
-    const std::filesystem::path bandFile = DefaultDataFilePath(state, state.Model.BandCode);
+    const std::filesystem::path bandFile =
+        DefaultDataFilePath(state.ProgramFolder, state.Model.ModelCode, state.Model.BandCode);
     std::error_code error;
     if (std::filesystem::exists(bandFile, error))
         LoadDataFileAsDefaults(state, bandFile, initialise);
     else if (HasModelDefaults(state.Model.ModelCode))
-        LoadDefaultsFromFile(state, DefaultDataFilePath(state, 0));
+        LoadDefaultsFromFile(state, DefaultDataFilePath(state.ProgramFolder, state.Model.ModelCode, 0));
 }
 
 }  // namespace mox

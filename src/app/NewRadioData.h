@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string_view>
 
 #include "app/AppState.h"
 #include "image/Today.h"
@@ -13,7 +14,8 @@ namespace mox {
 void BuildNewRadioData(AppState& state, const Today& today);
 
 // Program folder/Init/<model code>_<band code>.dat
-std::filesystem::path DefaultDataFilePath(const AppState& state, int bandCode);
+std::filesystem::path DefaultDataFilePath(const std::filesystem::path& programFolder,
+                                          std::string_view modelCode, int bandCode);
 
 // New data: the defaults, then the default file of the current model and band when it exists (only
 // its channel 1 unless `initialise`), else the settings of the model's band-0 file.

@@ -3,13 +3,14 @@
 #include "app/FeatureFlagsFile.h"
 #include "app/LanguageChoice.h"
 #include "app/NewRadioData.h"
+#include "app/ProgramVersion.h"
 #include "channels/BatchFunFile.h"
 #include "channels/HabitsFile.h"
 #include "factory/FactoryMarker.h"
 #include "image/Models.h"
+#include "link/LinkSettingsFile.h"
 #include "services/SetupFile.h"
 #include "services/Texts.h"
-#include "services/Versions.h"
 
 namespace mox {
 
@@ -35,12 +36,12 @@ bool SettleLinkAndLanguage(AppState& state, StartupShell& shell) {
         shell.RunFirstRunSearch(state);
         if (state.Link.IsFirstRun)
             return false;
-        WriteSetupValue(state, "IsFirstRun", 0);
-    } else if (const std::optional<int> stored = ReadStoredLanguage(state)) {
+        WriteSetupValue(state.ProgramFolder, "IsFirstRun", 0);
+    } else if (const std::optional<int> stored = ReadStoredLanguage(state.ProgramFolder)) {
         SetCurrentLanguage(state.Language, *stored);
     }
-    WriteSetupValue(state, "comPort", state.Link.PortNumber);
-    WriteSetupValue(state, "CurrentLanguage", state.Language.CurrentLanguage);
+    WriteSetupValue(state.ProgramFolder, "comPort", state.Link.PortNumber);
+    WriteSetupValue(state.ProgramFolder, "CurrentLanguage", state.Language.CurrentLanguage);
     return true;
 }
 
@@ -54,16 +55,16 @@ bool RunStartup(AppState& state, StartupShell& shell, const StartupInput& input)
     // user setting to force now or to restore at exit. The operating-system check has nothing to
     // find either: the port list never depends on the system version.
     state.VistaFlag = false;
-    ReadLinkSetup(state);
+    state.Link = ReadLinkSetup(state.ProgramFolder);
     if (!SettleLinkAndLanguage(state, shell))
         return false;
     NewRadioData(state, false, input.Day);
     shell.ShowSplash(state);
     state.ProgramTitle = GetLanguageText(state, 12000);
-    CheckFactoryTestMode(state);
-    LoadBatchItemSelection(state);
-    LoadRememberedFeatures(state);
-    LoadHabits(state);
+    CheckFactoryTestMode(state, state.ProgramFolder);
+    LoadBatchItemSelection(state.BatchItems, state.ProgramFolder);
+    LoadRememberedFeatures(state.Features, state.ProgramFolder);
+    LoadHabits(state.Habit, state.ProgramFolder);
     return true;
 }
 

@@ -8,33 +8,33 @@ namespace mox {
 
 namespace {
 
-std::filesystem::path BatchFunPath(const AppState& state) {
-    return state.ProgramFolder / "BatchFun.ini";
+std::filesystem::path BatchFunPath(const std::filesystem::path& programFolder) {
+    return programFolder / "BatchFun.ini";
 }
 
 }  // namespace
 
-void LoadBatchItemSelection(AppState& state) {
-    const std::filesystem::path file = BatchFunPath(state);
+void LoadBatchItemSelection(BatchItemSelection& items, const std::filesystem::path& programFolder) {
+    const std::filesystem::path file = BatchFunPath(programFolder);
     std::error_code error;
     const bool exists = std::filesystem::exists(file, error);
     if (error)
         return;
     if (!exists) {
-        state.BatchItems.fill(1);
-        WriteBatchItemSelection(state);
+        items.fill(1);
+        WriteBatchItemSelection(items, programFolder);
         return;
     }
-    const std::optional<std::string> record = ReadRecord(file, state.BatchItems.size());
+    const std::optional<std::string> record = ReadRecord(file, items.size());
     if (!record)
         return;
-    for (std::size_t i = 0; i < state.BatchItems.size(); ++i)
-        state.BatchItems[i] = (*record)[i] != 0 ? 1 : 0;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        items[i] = (*record)[i] != 0 ? 1 : 0;
 }
 
-bool WriteBatchItemSelection(const AppState& state) {
-    const std::string record(state.BatchItems.begin(), state.BatchItems.end());
-    return WriteRecord(BatchFunPath(state), record);
+bool WriteBatchItemSelection(const BatchItemSelection& items, const std::filesystem::path& programFolder) {
+    const std::string record(items.begin(), items.end());
+    return WriteRecord(BatchFunPath(programFolder), record);
 }
 
 }  // namespace mox

@@ -10,8 +10,8 @@ namespace {
 
 constexpr std::size_t kRecordSize = 10;
 
-std::filesystem::path HabitsPath(const AppState& state) {
-    return state.ProgramFolder / "Habit.ini";
+std::filesystem::path HabitsPath(const std::filesystem::path& programFolder) {
+    return programFolder / "Habit.ini";
 }
 
 std::array<bool*, 5> HabitFields(Habits& habits) {
@@ -21,26 +21,26 @@ std::array<bool*, 5> HabitFields(Habits& habits) {
 
 }  // namespace
 
-void LoadHabits(AppState& state) {
-    state.Habit = Habits{};
-    const std::filesystem::path file = HabitsPath(state);
+void LoadHabits(Habits& habits, const std::filesystem::path& programFolder) {
+    habits = Habits{};
+    const std::filesystem::path file = HabitsPath(programFolder);
     CreateEmptyIfMissing(file);
     const std::optional<std::string> record = ReadRecord(file, kRecordSize);
     if (!record)
         return;
-    const auto fields = HabitFields(state.Habit);
+    const auto fields = HabitFields(habits);
     for (std::size_t i = 0; i < fields.size(); ++i)
         *fields[i] = (*record)[2 * i] != 0 || (*record)[2 * i + 1] != 0;
 }
 
-bool WriteHabits(const AppState& state) {
-    Habits habits = state.Habit;
+bool WriteHabits(const Habits& habits, const std::filesystem::path& programFolder) {
+    Habits written = habits;
     std::string record;
-    for (const bool* field : HabitFields(habits)) {
+    for (const bool* field : HabitFields(written)) {
         const char word = *field ? '\xFF' : '\0';
         record.append(2, word);
     }
-    return WriteRecord(HabitsPath(state), record);
+    return WriteRecord(HabitsPath(programFolder), record);
 }
 
 }  // namespace mox

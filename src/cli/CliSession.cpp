@@ -8,9 +8,11 @@
 #include "app/FeatureFlagsFile.h"
 #include "app/LanguageChoice.h"
 #include "app/NewRadioData.h"
+#include "app/ProgramVersion.h"
 #include "factory/FactoryMarker.h"
 #include "image/Models.h"
 #include "image/Today.h"
+#include "link/LinkSettingsFile.h"
 #include "services/SetupFile.h"
 #include "services/Texts.h"
 #include "services/Versions.h"
@@ -32,12 +34,12 @@ std::optional<int> PortNumberText(const std::string& text) {
 // The port map lives in mysetup.ini, which is found from the program folder.
 std::filesystem::path SetupFileOf(AppState& state, const std::filesystem::path& programFolder) {
     state.ProgramFolder = programFolder;
-    return SetupFilePath(state);
+    return SetupFilePath(state.ProgramFolder);
 }
 
 // English unless the shared settings say Chinese: a tool for scripts does not follow the locale.
 void ChooseLanguage(AppState& state) {
-    const int language = ReadStoredLanguage(state) == kChinese ? kChinese : kEnglish;
+    const int language = ReadStoredLanguage(state.ProgramFolder) == kChinese ? kChinese : kEnglish;
     SetCurrentLanguage(state.Language, language);
     state.Language.PreviousLanguage = language;
 }
@@ -60,9 +62,9 @@ CliSession::CliSession(const std::filesystem::path& programFolder, TerminalPromp
     ChooseLanguage(m_state);
     m_state.Model.ModelCode = "RB516";
     SetBandLimits(m_state.Model, "400 - 480 MHz");
-    ReadLinkSetup(m_state);
-    CheckFactoryTestMode(m_state);
-    LoadRememberedFeatures(m_state);
+    m_state.Link = ReadLinkSetup(m_state.ProgramFolder);
+    CheckFactoryTestMode(m_state, m_state.ProgramFolder);
+    LoadRememberedFeatures(m_state.Features, m_state.ProgramFolder);
     NewRadioData(m_state, false, TodayFromSystemClock());
     m_state.ProgramTitle = GetLanguageText(m_state, 12000);
 }
@@ -101,7 +103,7 @@ void CliSession::RunTransfer(const std::function<void(TransferEngine&)>& start) 
     if (engine.IsBusy())
         loop.exec();
     m_progress.Close();
-    WriteRememberedFeatures(m_state);
+    WriteRememberedFeatures(m_state.Features, m_state.ProgramFolder);
 }
 
 }  // namespace mox::cli

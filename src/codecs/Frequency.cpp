@@ -117,14 +117,14 @@ std::string UnitsToShiftDigits(std::int64_t units) {
     return digits;
 }
 
-std::string DigitsToDisplay(AppState& state, std::string_view digits) {
+std::string DigitsToDisplay(const ModelState& model, const Messages& messages, std::string_view digits) {
     const std::string cut = CutFixedText(digits);
     if (cut.empty() || cut == kNoFrequency)
         return "";
     const auto value = DigitsValue(cut);
     if (!value) {
-        ShowText(state, "Not IsNumeric", MsgButtons::Ok);
-        return PlainDecimalText(state.Model.LowerLimit);
+        ShowText(messages, "Not IsNumeric", MsgButtons::Ok);
+        return PlainDecimalText(model.LowerLimit);
     }
     return FormatUnits(value->Rounded());
 }
@@ -143,9 +143,9 @@ std::string TextToDigits(const ModelState& model, std::string_view text) {
     return EightDigits(std::clamp<std::int64_t>(LimitToUnits(model.LowerLimit), 0, kDigitsLimit - 1));
 }
 
-std::string ClampToBand(AppState& state, std::string_view text, bool warn) {
-    const std::int64_t lower = LimitToUnits(state.Model.LowerLimit);
-    const std::int64_t upper = LimitToUnits(state.Model.UpperLimit);
+std::string ClampToBand(const ModelState& model, const Messages& messages, std::string_view text, bool warn) {
+    const std::int64_t lower = LimitToUnits(model.LowerLimit);
+    const std::int64_t upper = LimitToUnits(model.UpperLimit);
     const auto value = ParseUnits(text);
     std::int64_t result = lower;
     bool outside = true;
@@ -156,7 +156,7 @@ std::string ClampToBand(AppState& state, std::string_view text, bool warn) {
         result = aboveUpper ? upper : value->Rounded();
     }
     if (outside && warn)
-        ShowMessage(state, 9021, MsgButtons::Ok, MsgIcon::Warning);
+        ShowMessage(messages, 9021, MsgButtons::Ok, MsgIcon::Warning);
     return FormatUnits(result);
 }
 
@@ -164,9 +164,9 @@ std::string ShiftText(std::string_view shiftDigits, int direction) {
     return std::string(SignOf(direction)) + FormatUnits(ShiftUnits(shiftDigits));
 }
 
-std::string TxFromRx(AppState& state, std::string_view rxDigits, std::string_view shiftDigits, int direction,
-                     bool asShift) {
-    const std::string rx = DigitsToDisplay(state, rxDigits);
+std::string TxFromRx(const ModelState& model, const Messages& messages, std::string_view rxDigits,
+                     std::string_view shiftDigits, int direction, bool asShift) {
+    const std::string rx = DigitsToDisplay(model, messages, rxDigits);
     const auto rxValue = ParseUnits(rx);
     if (rx.empty() || !rxValue)
         return "";
@@ -177,20 +177,21 @@ std::string TxFromRx(AppState& state, std::string_view rxDigits, std::string_vie
     return FormatUnits(rxValue->Rounded() + SignedShift(shiftDigits, direction));
 }
 
-std::string TxDisplay(AppState& state, std::string_view rxDigits, std::string_view shiftDigits, int direction,
-                      bool showShift) {
+std::string TxDisplay(const ModelState& model, const Messages& messages, std::string_view rxDigits,
+                      std::string_view shiftDigits, int direction, bool showShift) {
     if (showShift)
         return ShiftText(shiftDigits, direction);
-    const auto tx = ParseUnits(TxFromRx(state, rxDigits, shiftDigits, direction, false));
+    const auto tx = ParseUnits(TxFromRx(model, messages, rxDigits, shiftDigits, direction, false));
     if (!tx)
         return "";
     return FormatUnits(std::abs(tx->Rounded()));
 }
 
-std::string ComputeShift(AppState& state, std::string_view rxDigits, std::string_view txText,
-                         bool textIsShift, std::string_view oldShiftDigits, int& direction) {
+std::string ComputeShift(const ModelState& model, const Messages& messages, std::string_view rxDigits,
+                         std::string_view txText, bool textIsShift, std::string_view oldShiftDigits,
+                         int& direction) {
     std::int64_t magnitude = ShiftUnits(oldShiftDigits);
-    const std::string rx = DigitsToDisplay(state, rxDigits);
+    const std::string rx = DigitsToDisplay(model, messages, rxDigits);
     const auto rxValue = ParseUnits(rx);
     const auto text = ParseUnits(txText);
     if (rx.empty() || txText.empty() || !rxValue || !text) {
@@ -210,14 +211,14 @@ std::string ComputeShift(AppState& state, std::string_view rxDigits, std::string
     return UnitsToShiftDigits(magnitude);
 }
 
-void SettleStepClasses(AppState& state, ChannelRecord& channel) {
+void SettleStepClasses(const ModelState& model, const Messages& messages, ChannelRecord& channel) {
     const std::string rx = CutFixedText(channel.RxDigits);
     const auto rxValue = rx == kNoFrequency ? std::nullopt : DigitsValue(rx);
     if (!rxValue)
         return;
-    const std::int64_t lower = LimitToUnits(state.Model.LowerLimit);
+    const std::int64_t lower = LimitToUnits(model.LowerLimit);
     const Settled settledRx = SettleOnRaster(rxValue->RoundedHalfEven(), lower);
-    const std::string rxDigits = TextToDigits(state.Model, FormatUnits(settledRx.Units));
+    const std::string rxDigits = TextToDigits(model, FormatUnits(settledRx.Units));
     SetFixedText(channel.RxDigits, rxDigits);
     channel.RxStepClass = settledRx.StepClass;
     const int direction = channel.ShiftDirection;
@@ -230,8 +231,8 @@ void SettleStepClasses(AppState& state, ChannelRecord& channel) {
     const Settled settledTx = SettleOnRaster(tx, lower);
     channel.TxStepClass = settledTx.StepClass;
     int newDirection = direction;
-    SetFixedText(channel.ShiftDigits,
-                 ComputeShift(state, rxDigits, FormatUnits(settledTx.Units), false, oldShift, newDirection));
+    SetFixedText(channel.ShiftDigits, ComputeShift(model, messages, rxDigits, FormatUnits(settledTx.Units),
+                                                   false, oldShift, newDirection));
     channel.ShiftDirection = static_cast<std::uint8_t>(newDirection);
 }
 

@@ -8,28 +8,33 @@
 #include <string>
 #include <string_view>
 
-#include "app/AppState.h"
+#include "records/ModelState.h"
 #include "records/RadioData.h"
+#include "services/Messages.h"
 
 namespace mox {
 
+// The rules below that may warn take the band (the model state's limits) and the messages to warn
+// through.
+
 // "#0.00000" text of the eight digits; "" for none; "Not IsNumeric" and the lower limit for garbage.
-std::string DigitsToDisplay(AppState& state, std::string_view digits);
+std::string DigitsToDisplay(const ModelState& model, const Messages& messages, std::string_view digits);
 // Eight digits of a frequency text, decimals beyond the fifth dropped (not rounded).
 std::string TextToDigits(const ModelState& model, std::string_view text);
 // The text pulled into the band; warning 9021 when `warn` and the text was outside or not numeric.
-std::string ClampToBand(AppState& state, std::string_view text, bool warn);
+std::string ClampToBand(const ModelState& model, const Messages& messages, std::string_view text, bool warn);
 // Signed shift text: "-"/"+"/"" and the magnitude as "#0.00000".
 std::string ShiftText(std::string_view shiftDigits, int direction);
-std::string TxDisplay(AppState& state, std::string_view rxDigits, std::string_view shiftDigits, int direction,
-                      bool showShift);
-std::string TxFromRx(AppState& state, std::string_view rxDigits, std::string_view shiftDigits, int direction,
-                     bool asShift);
+std::string TxDisplay(const ModelState& model, const Messages& messages, std::string_view rxDigits,
+                      std::string_view shiftDigits, int direction, bool showShift);
+std::string TxFromRx(const ModelState& model, const Messages& messages, std::string_view rxDigits,
+                     std::string_view shiftDigits, int direction, bool asShift);
 // New seven shift digits; sets `direction`.
-std::string ComputeShift(AppState& state, std::string_view rxDigits, std::string_view txText,
-                         bool textIsShift, std::string_view oldShiftDigits, int& direction);
+std::string ComputeShift(const ModelState& model, const Messages& messages, std::string_view rxDigits,
+                         std::string_view txText, bool textIsShift, std::string_view oldShiftDigits,
+                         int& direction);
 // Settles RX and TX of one channel onto a raster and sets its step classes.
-void SettleStepClasses(AppState& state, ChannelRecord& channel);
+void SettleStepClasses(const ModelState& model, const Messages& messages, ChannelRecord& channel);
 
 // Channel frequencies in the image: unsigned 32-bit big-endian in 10 Hz units. Short digits are
 // padded on the right as their display reads them; digits that are no frequency give FF FF FF FF.

@@ -20,11 +20,11 @@ bool IsFactoryMarker(std::string_view firstBytes) {
     return text == kFactoryAccessText;
 }
 
-void CheckFactoryTestMode(AppState& state) {
-    state.WorkingTestData = {};
-    state.SavedTestData = {};
-    const auto bytes = ReadFileStart(state.ProgramFolder / kFactoryMarkerFile, kMarkerBytes);
-    state.FactoryTestMode = bytes && IsFactoryMarker(std::string(bytes->begin(), bytes->end()));
+void CheckFactoryTestMode(FactoryState& factory, const std::filesystem::path& programFolder) {
+    factory.WorkingTestData = {};
+    factory.SavedTestData = {};
+    const auto bytes = ReadFileStart(programFolder / kFactoryMarkerFile, kMarkerBytes);
+    factory.FactoryTestMode = bytes && IsFactoryMarker(std::string(bytes->begin(), bytes->end()));
 }
 
 }  // namespace mox

@@ -2,7 +2,9 @@
 
 #include <string_view>
 
-#include "app/AppState.h"
+#include <filesystem>
+
+#include "factory/FactoryState.h"
 
 namespace mox {
 
@@ -15,6 +17,6 @@ bool IsFactoryMarker(std::string_view firstBytes);
 
 // Clears both copies of the test data and switches the factory test mode on when the marker file in
 // the program folder holds the access text. A missing or unreadable file leaves the mode off.
-void CheckFactoryTestMode(AppState& state);
+void CheckFactoryTestMode(FactoryState& factory, const std::filesystem::path& programFolder);
 
 }  // namespace mox

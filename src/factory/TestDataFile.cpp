@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "files/CompanionFile.h"
 #include "services/FileBytes.h"
 #include "services/FileReplace.h"
+#include "services/SiblingPath.h"
 
 namespace mox {
 

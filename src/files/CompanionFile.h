@@ -11,12 +11,6 @@ namespace mox {
 
 constexpr std::size_t kCompanionFileSize = 5;
 
-// A file that travels with a data file: the data file's name with its last `count` characters
-// replaced. Nothing when that names the data file itself (a data file called "x.NVD" or "x.ted"),
-// which a companion write would destroy, or when the path has no file name.
-std::optional<std::filesystem::path> SiblingPath(const std::filesystem::path& dataPath, std::size_t count,
-                                                 std::string_view replacement);
-
 // radio1.dat -> radio1.NVD
 std::optional<std::filesystem::path> CompanionPathOf(const std::filesystem::path& dataPath);
 

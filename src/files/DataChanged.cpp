@@ -67,14 +67,15 @@ bool TestPairsDiffer(const RadioData& working, const RadioData& saved) {
 
 }  // namespace
 
-bool IsDataChanged(const AppState& state) {
-    const RadioData& working = state.Data;
-    const RadioData& saved = state.SavedData;
+bool IsDataChanged(const DocumentContext& document) {
+    const RadioData& working = document.Data;
+    const RadioData& saved = document.SavedData;
     return ChannelsDiffer(working.Channels, saved.Channels) ||
            Settled(working.Model) != Settled(saved.Model) ||
            Settled(working.Functions) != Settled(saved.Functions) ||
-           Settled(state.Companion) != Settled(state.SavedCompanion) || TestPairsDiffer(working, saved) ||
-           (state.FactoryTestMode && state.WorkingTestData != state.SavedTestData);
+           Settled(document.Companion) != Settled(document.SavedCompanion) ||
+           TestPairsDiffer(working, saved) ||
+           (document.FactoryTestMode && document.WorkingTestData != document.SavedTestData);
 }
 
 }  // namespace mox

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppState.h"
+#include "files/DocumentContext.h"
 
 namespace mox {
 
@@ -8,6 +8,6 @@ namespace mox {
 // record, the function settings, AlarmMode and the companion tag, the eleven test-frequency pairs and,
 // in factory test mode, the test data. Texts count as equal when they read back the same
 // (CutFixedText). The FM presets are not compared.
-bool IsDataChanged(const AppState& state);
+bool IsDataChanged(const DocumentContext& document);
 
 }  // namespace mox

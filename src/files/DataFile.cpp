@@ -52,7 +52,7 @@ int DamagedFileText(const std::vector<std::uint8_t>& bytes, const RadioData& dat
 
 // Reads the record (an 8595-byte file leaves ResetProhibit 0), then the companion and the test data
 // file; a message when the record is unusable.
-std::optional<LoadedFile> ReadLoadedFile(AppState& state, const std::filesystem::path& path,
+std::optional<LoadedFile> ReadLoadedFile(DocumentContext& state, const std::filesystem::path& path,
                                          const std::vector<std::uint8_t>& bytes, bool takesModel) {
     LoadedFile file;
     DecodeDataRecord(bytes, file.Data);
@@ -70,7 +70,7 @@ std::optional<LoadedFile> ReadLoadedFile(AppState& state, const std::filesystem:
 }
 
 // The file becomes both the saved copy and the working data.
-void TakeFile(AppState& state, const LoadedFile& file) {
+void TakeFile(DocumentContext& state, const LoadedFile& file) {
     state.SavedData = file.Data;
     state.SavedCompanion = file.Companion;
     state.Data = state.SavedData;
@@ -81,20 +81,20 @@ void TakeFile(AppState& state, const LoadedFile& file) {
     }
 }
 
-void ApplyLoadedModel(AppState& state) {
+void ApplyLoadedModel(DocumentContext& state) {
     ApplyModelRecord(state.Model, state.Data.Model);
     state.Info.InfoBandCode = state.Model.BandCode;
 }
 
 // The defaults stand: the saved copy is the working data.
-void SettleSavedCopy(AppState& state) {
+void SettleSavedCopy(DocumentContext& state) {
     SyncModelRecord(state.Model, state.Data.Model);
     state.SavedData = state.Data;
     state.SavedCompanion = state.Companion;
     state.SavedTestData = state.WorkingTestData;
 }
 
-void ShowLoadedDocument(AppState& state, DocumentWindows& windows, const std::filesystem::path& path) {
+void ShowLoadedDocument(DocumentContext& state, DocumentWindows& windows, const std::filesystem::path& path) {
     state.Document.CurrentPath = path.string();
     state.Document.IsNew = false;
     windows.OpenChannelList();
@@ -104,7 +104,7 @@ void ShowLoadedDocument(AppState& state, DocumentWindows& windows, const std::fi
 }
 
 // A file of another program version: the question whether to start that version.
-void AskForOtherVersion(AppState& state, const std::string& tag) {
+void AskForOtherVersion(DocumentContext& state, const std::string& tag) {
     const std::string question = VersionQuestion(state, kProgramVersion, tag, 1);
     if (ShowText(state, question, MsgButtons::YesNo, MsgIcon::Question, 9062) == MsgAnswer::Yes)
         SwitchToVersion(state, tag);
@@ -124,7 +124,7 @@ void KeepOnlyChannelOne(ChannelTable& channels) {
 
 }  // namespace
 
-bool SaveDataFile(AppState& state, DocumentWindows& windows) {
+bool SaveDataFile(DocumentContext& state, DocumentWindows& windows) {
     SyncModelRecord(state.Model, state.Data.Model);
     state.Companion.Tag = kProgramTag;
     const std::filesystem::path path = state.Document.CurrentPath;
@@ -146,7 +146,7 @@ bool SaveDataFile(AppState& state, DocumentWindows& windows) {
     return true;
 }
 
-bool OpenDataFile(AppState& state, DocumentWindows& windows, const std::filesystem::path& path) {
+bool OpenDataFile(DocumentContext& state, DocumentWindows& windows, const std::filesystem::path& path) {
     const auto bytes = ReadFileStart(path, kDataFileSize + 1);
     if (!bytes) {
         ShowMessage(state, 9002);
@@ -157,7 +157,7 @@ bool OpenDataFile(AppState& state, DocumentWindows& windows, const std::filesyst
         ShowMessage(state, 9065);
         return false;
     }
-    if (!IsHandledVersion(state, kProgramVersion, tag)) {
+    if (!IsHandledVersion(state.Versions, kProgramVersion, tag)) {
         AskForOtherVersion(state, tag);
         return false;
     }
@@ -171,7 +171,7 @@ bool OpenDataFile(AppState& state, DocumentWindows& windows, const std::filesyst
     return true;
 }
 
-bool OpenDataFileDirect(AppState& state, DocumentWindows& windows, const std::filesystem::path& path) {
+bool OpenDataFileDirect(DocumentContext& state, DocumentWindows& windows, const std::filesystem::path& path) {
     const auto bytes = ReadFileStart(path, kDataFileSize + 1);
     if (!bytes) {
         ShowMessage(state, 9002);
@@ -186,7 +186,7 @@ bool OpenDataFileDirect(AppState& state, DocumentWindows& windows, const std::fi
     return true;
 }
 
-void LoadDataFileAsDefaults(AppState& state, const std::filesystem::path& path, bool keepAllChannels) {
+void LoadDataFileAsDefaults(DocumentContext& state, const std::filesystem::path& path, bool keepAllChannels) {
     const auto bytes = ReadFileStart(path, kDataFileSize + 1);
     if (!bytes) {
         SettleSavedCopy(state);
@@ -201,7 +201,7 @@ void LoadDataFileAsDefaults(AppState& state, const std::filesystem::path& path, 
     ApplyLoadedModel(state);
 }
 
-void LoadDefaultsFromFile(AppState& state, const std::filesystem::path& path) {
+void LoadDefaultsFromFile(DocumentContext& state, const std::filesystem::path& path) {
     const auto bytes = ReadFileStart(path, kDataFileSize + 1);
     if (!bytes) {
         SettleSavedCopy(state);

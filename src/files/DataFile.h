@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "app/AppState.h"
+#include "files/DocumentContext.h"
 #include "files/DocumentWindows.h"
 
 namespace mox {
@@ -11,24 +11,24 @@ namespace mox {
 // the test data file) and makes it the saved copy; each file is saved as ReplaceFileContent saves. On
 // failure (a protected file among them) message 9002; the old file and the saved copy stay as they
 // were, so the data still count as changed.
-bool SaveDataFile(AppState& state, DocumentWindows& windows);
+bool SaveDataFile(DocumentContext& state, DocumentWindows& windows);
 
 // Open: checks the file's version tag (9065, or the version question), its length (9033) and its
 // contents (a damaged-file text) and reads it (9002 when unreadable). A loaded file becomes the working data,
 // the saved copy and the current path, takes the tag "V200" and sets the current model and band.
-bool OpenDataFile(AppState& state, DocumentWindows& windows, const std::filesystem::path& path);
+bool OpenDataFile(DocumentContext& state, DocumentWindows& windows, const std::filesystem::path& path);
 
 // The second open command: as Open without the tag check, keeping the file's tag; the model record
 // follows the current model and band instead of changing them.
-bool OpenDataFileDirect(AppState& state, DocumentWindows& windows, const std::filesystem::path& path);
+bool OpenDataFileDirect(DocumentContext& state, DocumentWindows& windows, const std::filesystem::path& path);
 
 // New data from the default file of the current model and band: the file's data, keeping only its
 // channel 1 unless all channels are to be kept. A file of a wrong length (9033) or a damaged one is
 // reported and the defaults stand; an unreadable one is passed over silently.
-void LoadDataFileAsDefaults(AppState& state, const std::filesystem::path& path, bool keepAllChannels);
+void LoadDataFileAsDefaults(DocumentContext& state, const std::filesystem::path& path, bool keepAllChannels);
 
 // New data from the model's band-0 default file: only its function settings, FM presets and test
 // frequencies (and test data) are taken; the saved copy keeps the file's channels and model record.
-void LoadDefaultsFromFile(AppState& state, const std::filesystem::path& path);
+void LoadDefaultsFromFile(DocumentContext& state, const std::filesystem::path& path);
 
 }  // namespace mox

@@ -22,7 +22,7 @@ std::string FileNameOf(const std::string& path) {
 }
 
 // The folder of a file chosen in a dialog, kept across runs.
-void RememberDialogFolder(AppState& state, const std::string& chosen) {
+void RememberDialogFolder(DocumentContext& state, const std::string& chosen) {
     const std::filesystem::path folder = std::filesystem::path(chosen).parent_path();
     if (!folder.empty())
         state.UserStore->Write(kDialogSection, kLastFolderKey, folder.string());
@@ -31,13 +31,13 @@ void RememberDialogFolder(AppState& state, const std::string& chosen) {
 // Saves before the data are replaced. Data never saved go through the save dialog: saving them to
 // "new.dat" in whatever folder the program runs from would hide the file from the user and
 // overwrite an earlier one without asking.
-bool SaveBeforeReplacing(AppState& state, FileDialogs& dialogs, DocumentWindows& windows) {
+bool SaveBeforeReplacing(DocumentContext& state, FileDialogs& dialogs, DocumentWindows& windows) {
     return state.Document.IsNew ? FileSaveAs(state, dialogs, windows) : SaveDataFile(state, windows);
 }
 
 // The unsaved-changes warning before New and Open. False when the command must end: Cancel, or a save
 // that did not happen (going on would lose the changes).
-bool KeepOrSaveChanges(AppState& state, FileDialogs& dialogs, DocumentWindows& windows) {
+bool KeepOrSaveChanges(DocumentContext& state, FileDialogs& dialogs, DocumentWindows& windows) {
     if (!IsDataChanged(state))
         return true;
     switch (ShowMessage(state, 9006, MsgButtons::YesNoCancel, MsgIcon::Warning)) {
@@ -50,9 +50,9 @@ bool KeepOrSaveChanges(AppState& state, FileDialogs& dialogs, DocumentWindows& w
     }
 }
 
-using OpenFunction = bool (*)(AppState&, DocumentWindows&, const std::filesystem::path&);
+using OpenFunction = bool (*)(DocumentContext&, DocumentWindows&, const std::filesystem::path&);
 
-bool OpenWith(AppState& state, FileDialogs& dialogs, DocumentWindows& windows, OpenFunction open) {
+bool OpenWith(DocumentContext& state, FileDialogs& dialogs, DocumentWindows& windows, OpenFunction open) {
     if (!KeepOrSaveChanges(state, dialogs, windows))
         return false;
     const auto path = dialogs.OpenFileName(DataFileFilter(state), DialogStartFolder(state).string());
@@ -64,7 +64,7 @@ bool OpenWith(AppState& state, FileDialogs& dialogs, DocumentWindows& windows, O
 }
 
 // New from the File menu asks 9026 after the unsaved-changes warning; the tool bar's button does not.
-void StartNewData(AppState& state, FileDialogs& dialogs, DocumentWindows& windows, bool askToStart) {
+void StartNewData(DocumentContext& state, FileDialogs& dialogs, DocumentWindows& windows, bool askToStart) {
     if (!KeepOrSaveChanges(state, dialogs, windows))
         return;
     if (askToStart && ShowMessage(state, 9026, MsgButtons::OkCancel, MsgIcon::Warning) != MsgAnswer::Ok)
@@ -74,11 +74,11 @@ void StartNewData(AppState& state, FileDialogs& dialogs, DocumentWindows& window
 
 }  // namespace
 
-std::string DataFileFilter(const AppState& state) {
-    return GetLanguageText(state, 9001) + " (*.dat)|*.dat";
+std::string DataFileFilter(const Messages& messages) {
+    return GetLanguageText(messages, 9001) + " (*.dat)|*.dat";
 }
 
-std::filesystem::path DialogStartFolder(const AppState& state) {
+std::filesystem::path DialogStartFolder(const DocumentContext& state) {
     const std::filesystem::path candidates[] = {
         std::filesystem::path(state.Document.CurrentPath).parent_path(),
         std::filesystem::path(state.UserStore->Read(kDialogSection, kLastFolderKey, "")),
@@ -92,23 +92,23 @@ std::filesystem::path DialogStartFolder(const AppState& state) {
     return {};
 }
 
-void FileNew(AppState& state, FileDialogs& dialogs, DocumentWindows& windows) {
+void FileNew(DocumentContext& state, FileDialogs& dialogs, DocumentWindows& windows) {
     StartNewData(state, dialogs, windows, true);
 }
 
-void FileNewFromToolBar(AppState& state, FileDialogs& dialogs, DocumentWindows& windows) {
+void FileNewFromToolBar(DocumentContext& state, FileDialogs& dialogs, DocumentWindows& windows) {
     StartNewData(state, dialogs, windows, false);
 }
 
-bool FileOpen(AppState& state, FileDialogs& dialogs, DocumentWindows& windows) {
+bool FileOpen(DocumentContext& state, FileDialogs& dialogs, DocumentWindows& windows) {
     return OpenWith(state, dialogs, windows, &OpenDataFile);
 }
 
-bool FileOpenDirect(AppState& state, FileDialogs& dialogs, DocumentWindows& windows) {
+bool FileOpenDirect(DocumentContext& state, FileDialogs& dialogs, DocumentWindows& windows) {
     return OpenWith(state, dialogs, windows, &OpenDataFileDirect);
 }
 
-bool FileSave(AppState& state, FileDialogs& dialogs, DocumentWindows& windows) {
+bool FileSave(DocumentContext& state, FileDialogs& dialogs, DocumentWindows& windows) {
     if (state.Document.IsNew)
         return FileSaveAs(state, dialogs, windows);
     const std::string question =
@@ -118,7 +118,7 @@ bool FileSave(AppState& state, FileDialogs& dialogs, DocumentWindows& windows) {
     return SaveDataFile(state, windows);
 }
 
-bool FileSaveAs(AppState& state, FileDialogs& dialogs, DocumentWindows& windows) {
+bool FileSaveAs(DocumentContext& state, FileDialogs& dialogs, DocumentWindows& windows) {
     const std::filesystem::path folder = DialogStartFolder(state);
     const std::string name = FileNameOf(state.Document.CurrentPath);
     const auto path =

@@ -46,17 +46,18 @@ struct SlotFrequencies {
 
 // The eight RX and TX digits a record is written with; none when its Number has no slot, its RX
 // digits are empty or not decimal, or RX and shift give no TX of three integer digits.
-std::optional<SlotFrequencies> PackedFrequencies(AppState& state, const ChannelRecord& record) {
+std::optional<SlotFrequencies> PackedFrequencies(const ModelState& model, const Messages& messages,
+                                                 const ChannelRecord& record) {
     if (record.Number < 1 || record.Number > kChannelCapacity ||
         !IsDecimalDigits(CutFixedText(record.RxDigits)))
         return std::nullopt;
     SlotFrequencies digits{PackedRxDigits(record), {}};
     const std::string tx =
-        TxFromRx(state, digits.Rx, CutFixedText(record.ShiftDigits), record.ShiftDirection, false);
+        TxFromRx(model, messages, digits.Rx, CutFixedText(record.ShiftDigits), record.ShiftDirection, false);
     const std::size_t point = tx.find('.');
     if (tx.empty() || tx.front() == '-' || point == std::string::npos || point > 3)
         return std::nullopt;
-    digits.Tx = TextToDigits(state.Model, tx);
+    digits.Tx = TextToDigits(model, tx);
     if (!IsDecimalDigits(digits.Tx) || digits.Tx.size() != kFrequencyDigits)
         return std::nullopt;
     return digits;
@@ -75,6 +76,9 @@ bool IsEightDigitFrequency(std::uint32_t value) {
 std::uint8_t& MapByte(RadioImage& image, int mapAddress, int slot) {
     return image[mapAddress + slot / 8];
 }
+std::uint8_t MapByte(const RadioImage& image, int mapAddress, int slot) {
+    return image[mapAddress + slot / 8];
+}
 std::uint8_t MapBit(int slot) {
     return static_cast<std::uint8_t>(1 << (slot % 8));
 }
@@ -88,31 +92,33 @@ void PackTone(int code, std::uint8_t& low, std::uint8_t& flagByte) {
 
 // The direction and shift follow from the two frequencies; TX bytes that cannot belong to this RX
 // (erased, below 100 MHz, or further away than a shift can reach) give a simplex channel.
-void UnpackShift(AppState& state, const std::uint8_t* slotBytes, ChannelRecord& record) {
+void UnpackShift(const ModelState& model, const Messages& messages, const std::uint8_t* slotBytes,
+                 ChannelRecord& record) {
     const std::uint32_t rx = ReadBigEndian32(slotBytes);
     const std::uint32_t tx = ReadBigEndian32(slotBytes + 4);
     const std::uint32_t distance = tx > rx ? tx - rx : rx - tx;
     const bool txSound = IsEightDigitFrequency(tx) && distance <= kLargestShift;
     const std::string rxDigits = CutFixedText(record.RxDigits);
-    const std::string txText = DigitsToDisplay(state, txSound ? ImageToDigits(slotBytes + 4) : rxDigits);
+    const std::string txText =
+        DigitsToDisplay(model, messages, txSound ? ImageToDigits(slotBytes + 4) : rxDigits);
     int direction = 0;
-    SetFixedText(record.ShiftDigits, ComputeShift(state, rxDigits, txText, false, "", direction));
+    SetFixedText(record.ShiftDigits, ComputeShift(model, messages, rxDigits, txText, false, "", direction));
     record.ShiftDirection = static_cast<std::uint8_t>(direction);
 }
 
 }  // namespace
 
-bool IsPackableChannel(AppState& state, const ChannelRecord& record) {
-    return PackedFrequencies(state, record).has_value();
+bool IsPackableChannel(const ModelState& model, const Messages& messages, const ChannelRecord& record) {
+    return PackedFrequencies(model, messages, record).has_value();
 }
 
-void PackChannel(AppState& state, ChannelRecord& record) {
+void PackChannel(const ModelState& model, const Messages& messages, ChannelRecord& record,
+                 RadioImage& image) {
     const std::string rx = CutFixedText(record.RxDigits);
     record.IsEmpty = rx.empty() || rx == "FFFFFFFF" ? 1 : 0;
-    const std::optional<SlotFrequencies> digits = PackedFrequencies(state, record);
+    const std::optional<SlotFrequencies> digits = PackedFrequencies(model, messages, record);
     if (!digits)
         return;
-    RadioImage& image = state.Image;
     const int slot = record.Number - 1;
     MapByte(image, kPresenceMapAddress, slot) &= static_cast<std::uint8_t>(~MapBit(slot));
     if (record.ScanSkip == 0)
@@ -126,12 +132,11 @@ void PackChannel(AppState& state, ChannelRecord& record) {
     PackTone(record.TxTone, base[9], base[kTxToneFlagByte]);
 }
 
-void UnpackChannel(AppState& state, int slot) {
-    ChannelTable& table = state.Data.Channels;
+void UnpackChannel(const ModelState& model, const Messages& messages, const RadioImage& image,
+                   ChannelTable& table, int slot) {
     const int count = UsedChannelCount(table);
     if (slot < 0 || slot >= kChannelCapacity || count >= kChannelCapacity)
         return;
-    RadioImage& image = state.Image;
     if (MapByte(image, kPresenceMapAddress, slot) & MapBit(slot))
         return;
     const std::uint8_t* base = &image[slot * kChannelSlotSize];
@@ -143,7 +148,7 @@ void UnpackChannel(AppState& state, int slot) {
     record.Number = static_cast<std::int16_t>(slot + 1);
     record.ScanSkip = (MapByte(image, kScanSkipMapAddress, slot) & MapBit(slot)) ? 1 : 0;
     SetFixedText(record.RxDigits, ImageToDigits(base));
-    UnpackShift(state, base, record);
+    UnpackShift(model, messages, base, record);
     record.RxTone = static_cast<std::int16_t>(SlotToTone(base[8], (base[kRxToneFlagByte] & 0x80) != 0));
     record.TxTone = static_cast<std::int16_t>(SlotToTone(base[9], (base[kTxToneFlagByte] & 0x80) != 0));
     UnpackBitFields(ChannelSlotFields(), base, record);

@@ -30,23 +30,22 @@ const ChannelRecord* FindChannel(const ChannelTable& table, int number) {
     return index < 0 ? nullptr : &table.Records[index];
 }
 
-ChannelRecord* AppendDefaultChannel(AppState& state, int number, std::string_view rxText) {
-    ChannelTable& table = state.Data.Channels;
+ChannelRecord* AppendDefaultChannel(ChannelTable& table, const ModelState& model, int number,
+                                    std::string_view rxText) {
     const int count = UsedChannelCount(table);
     if (count >= kChannelCapacity)
         return nullptr;
     ChannelRecord& record = table.Records[count];
     record = ChannelRecord{};
     record.Number = static_cast<std::int16_t>(number);
-    SetFixedText(record.RxDigits, TextToDigits(state.Model, rxText));
+    SetFixedText(record.RxDigits, TextToDigits(model, rxText));
     SetFixedText(record.ShiftDigits, "", '\0');
     record.TxPower = 2;
     table.Count = static_cast<std::int16_t>(count + 1);
     return &record;
 }
 
-void DeleteChannelAt(AppState& state, int index) {
-    ChannelTable& table = state.Data.Channels;
+void DeleteChannelAt(ChannelTable& table, int index) {
     const int count = UsedChannelCount(table);
     if (index < 0 || index >= count)
         return;
@@ -57,8 +56,8 @@ void DeleteChannelAt(AppState& state, int index) {
     table.Count = static_cast<std::int16_t>(count - 1);
 }
 
-void DeleteChannelByNumber(AppState& state, int number) {
-    DeleteChannelAt(state, FindChannelIndex(state.Data.Channels, number));
+void DeleteChannelByNumber(ChannelTable& table, int number) {
+    DeleteChannelAt(table, FindChannelIndex(table, number));
 }
 
 namespace {
@@ -88,10 +87,10 @@ void RevalidateReference(const ChannelTable& table, std::uint8_t& group, std::ui
 
 }  // namespace
 
-void RevalidateChannelReferences(AppState& state) {
-    const ChannelTable& table = state.Data.Channels;
-    ScanSettings& scan = state.Data.Functions.Scan;
-    AlertSettings& alert = state.Data.Functions.Alert;
+void RevalidateChannelReferences(RadioData& data) {
+    const ChannelTable& table = data.Channels;
+    ScanSettings& scan = data.Functions.Scan;
+    AlertSettings& alert = data.Functions.Alert;
     RevalidateReference(table, scan.Priority1Group, scan.Priority1Channel);
     RevalidateReference(table, scan.Priority2Group, scan.Priority2Channel);
     RevalidateReference(table, alert.EmergencyGroup, alert.EmergencyChannel);

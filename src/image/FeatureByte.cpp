@@ -4,9 +4,8 @@
 
 namespace mox {
 
-void TakeFeatureByte(AppState& state, std::uint8_t featureByte) {
-    state.Image[kFeatureByteAddress] = featureByte;
-    FeatureFlags& flags = state.Features;
+void TakeFeatureByte(std::uint8_t featureByte, RadioImage& image, FeatureFlags& flags) {
+    image[kFeatureByteAddress] = featureByte;
     for (std::size_t i = 0; i < flags.Current.size(); ++i) {
         // Current[0] is bit 3, Current[3] is bit 0.
         flags.Current[i] = (featureByte >> (flags.Current.size() - 1 - i)) & 1;

@@ -121,27 +121,26 @@ void UnpackMessage(const RadioImage& image, EmbeddedMessage& message) {
 
 }  // namespace
 
-void PackFunctionSettings(AppState& state) {
-    RadioImage& image = state.Image;
-    const DtmfSettings& dtmf = state.Data.Functions.Dtmf;
-    PackBitFields(FunctionSettingFields(), state, image.data());
+void PackFunctionSettings(RadioRecords& radio) {
+    RadioImage& image = radio.Image;
+    const DtmfSettings& dtmf = radio.Data.Functions.Dtmf;
+    PackBitFields(FunctionSettingFields(), radio, image.data());
     PackDtmfId(dtmf, image);
     ForEachDtmfCode(dtmf, [&](const DtmfCode& code, int address) { PackDtmfCode(code, &image[address]); });
-    PackMessage(state.Data.Functions.Message, image);
+    PackMessage(radio.Data.Functions.Message, image);
 }
 
-void UnpackFunctionSettings(AppState& state) {
-    const RadioImage& image = state.Image;
-    DtmfSettings& dtmf = state.Data.Functions.Dtmf;
-    UnpackBitFields(FunctionSettingFields(), image.data(), state);
+void UnpackFunctionSettings(RadioRecords& radio) {
+    const RadioImage& image = radio.Image;
+    DtmfSettings& dtmf = radio.Data.Functions.Dtmf;
+    UnpackBitFields(FunctionSettingFields(), image.data(), radio);
     UnpackDtmfId(image, dtmf);
     ForEachDtmfCode(dtmf, [&](DtmfCode& code, int address) { UnpackDtmfCode(&image[address], code); });
-    UnpackMessage(image, state.Data.Functions.Message);
-    TakeFeatureByte(state, image[kFeatureByteAddress]);
+    UnpackMessage(image, radio.Data.Functions.Message);
+    TakeFeatureByte(image[kFeatureByteAddress], radio.Image, radio.Features);
 }
 
-void ResetFunctionSettings(AppState& state) {
-    FunctionSettings& functions = state.Data.Functions;
+void ResetFunctionSettings(FunctionSettings& functions) {
     functions = FunctionSettings{};
     SetFixedText(functions.Dtmf.IdCode, "000");
 }

@@ -20,21 +20,22 @@ constexpr BitField<ChannelRecord> Slot(int offset, int shift, int width, bool un
 
 // A field of one of the groups of FunctionSettings (Options, Dtmf, Keys, Alert, Scan).
 template <auto Group, auto Field>
-constexpr BitField<AppState> Setting(int address, int shift, int width) {
+constexpr BitField<RadioRecords> Setting(int address, int shift, int width) {
     using Value = std::remove_reference_t<decltype((FunctionSettings{}.*Group).*Field)>;
-    return {address, shift, width, [](const AppState& s) -> int { return (s.Data.Functions.*Group).*Field; },
-            [](AppState& s, int v) { (s.Data.Functions.*Group).*Field = static_cast<Value>(v); }};
+    return {address, shift, width,
+            [](const RadioRecords& s) -> int { return (s.Data.Functions.*Group).*Field; },
+            [](RadioRecords& s, int v) { (s.Data.Functions.*Group).*Field = static_cast<Value>(v); }};
 }
 
-constexpr BitField<AppState> ResetProhibitField(int address, int shift) {
-    return {address, shift, 1, [](const AppState& s) -> int { return s.Data.Functions.ResetProhibit; },
-            [](AppState& s, int v) { s.Data.Functions.ResetProhibit = static_cast<std::int16_t>(v); }};
+constexpr BitField<RadioRecords> ResetProhibitField(int address, int shift) {
+    return {address, shift, 1, [](const RadioRecords& s) -> int { return s.Data.Functions.ResetProhibit; },
+            [](RadioRecords& s, int v) { s.Data.Functions.ResetProhibit = static_cast<std::int16_t>(v); }};
 }
 
 // AlarmMode is kept in the data file's companion record, not in FunctionSettings.
-constexpr BitField<AppState> AlarmModeField(int address, int shift) {
-    return {address, shift, 1, [](const AppState& s) -> int { return s.Companion.AlarmMode; },
-            [](AppState& s, int v) { s.Companion.AlarmMode = static_cast<std::uint8_t>(v); }};
+constexpr BitField<RadioRecords> AlarmModeField(int address, int shift) {
+    return {address, shift, 1, [](const RadioRecords& s) -> int { return s.Companion.AlarmMode; },
+            [](RadioRecords& s, int v) { s.Companion.AlarmMode = static_cast<std::uint8_t>(v); }};
 }
 
 using C = ChannelRecord;
@@ -139,7 +140,7 @@ std::span<const BitField<ChannelRecord>> ChannelSlotFields() {
     return kChannelSlotFields;
 }
 
-std::span<const BitField<AppState>> FunctionSettingFields() {
+std::span<const BitField<RadioRecords>> FunctionSettingFields() {
     return kFunctionSettingFields;
 }
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <span>
 
-#include "app/AppState.h"
 #include "records/RadioData.h"
+#include "records/RadioRecords.h"
 
 namespace mox {
 
@@ -51,7 +51,7 @@ struct BitField {
 // Bytes 10..15 of a channel slot; the tone flags (bit 7 of bytes 10 and 11) come with the tones.
 std::span<const BitField<ChannelRecord>> ChannelSlotFields();
 // Addresses 2096..2136: options, keys, scan, DTMF timing and alert settings (AlarmMode included).
-std::span<const BitField<AppState>> FunctionSettingFields();
+std::span<const BitField<RadioRecords>> FunctionSettingFields();
 
 // Every byte a table touches starts at 0, so bits that no field owns are written 0, and each value is
 // cut to its width: a damaged record cannot change its neighbours' bits.

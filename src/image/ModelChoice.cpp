@@ -14,8 +14,8 @@ void AddMissing(std::vector<std::string>& names, const std::string& name) {
         names.push_back(name);
 }
 
-bool IsModelChoiceChanged(const AppState& state, std::string_view displayName, std::string_view bandName) {
-    return displayName != ModelDisplayName(state.Model.ModelCode) || bandName != state.Model.BandName;
+bool IsModelChoiceChanged(const ModelState& model, std::string_view displayName, std::string_view bandName) {
+    return displayName != ModelDisplayName(model.ModelCode) || bandName != model.BandName;
 }
 
 }  // namespace
@@ -33,22 +33,23 @@ std::vector<std::string> BandChoiceNames(const ModelState& current, std::string_
     return names;
 }
 
-bool ApplyModelChoice(AppState& state, std::string_view displayName, std::string_view bandName) {
-    if (!IsModelChoiceChanged(state, displayName, bandName))
+bool ApplyModelChoice(const Messages& messages, RadioRecords& radio, std::string_view displayName,
+                      std::string_view bandName) {
+    if (!IsModelChoiceChanged(radio.Model, displayName, bandName))
         return false;
     Prompt warning;
     warning.TextNumber = 9016;
-    warning.Text = GetLanguageText(state, 9016);
-    warning.Title = GetLanguageText(state, 9019);
+    warning.Text = GetLanguageText(messages, 9016);
+    warning.Title = GetLanguageText(messages, 9019);
     warning.Buttons = MsgButtons::OkCancel;
     warning.Icon = MsgIcon::Warning;
-    if (state.Prompts->Ask(warning) != MsgAnswer::Ok)
+    if (messages.Prompts->Ask(warning) != MsgAnswer::Ok)
         return false;
-    state.Model.ModelCode = ModelCodeOf(displayName);
-    SetBandLimits(state.Model, bandName);
-    SyncModelRecord(state.Model, state.Data.Model);
-    state.Model.BandCode = static_cast<std::uint8_t>(state.Data.Model.BandCode);
-    state.Info.InfoBandCode = state.Data.Model.BandCode;
+    radio.Model.ModelCode = ModelCodeOf(displayName);
+    SetBandLimits(radio.Model, bandName);
+    SyncModelRecord(radio.Model, radio.Data.Model);
+    radio.Model.BandCode = static_cast<std::uint8_t>(radio.Data.Model.BandCode);
+    radio.Info.InfoBandCode = radio.Data.Model.BandCode;
     return true;
 }
 

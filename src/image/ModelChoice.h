@@ -4,8 +4,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/AppState.h"
 #include "records/ModelState.h"
+#include "records/RadioRecords.h"
+#include "services/Messages.h"
 
 namespace mox {
 
@@ -18,7 +19,8 @@ std::vector<std::string> BandChoiceNames(const ModelState& current, std::string_
 
 // The model dialog's OK. An unchanged choice does nothing. A changed one asks warning 9016 (title
 // 9019, OK/Cancel); OK makes the chosen model and band current. True when they became current, so
-// that new data follows.
-bool ApplyModelChoice(AppState& state, std::string_view displayName, std::string_view bandName);
+// that new data follows. The model record and the radio information follow the new band.
+bool ApplyModelChoice(const Messages& messages, RadioRecords& radio, std::string_view displayName,
+                      std::string_view bandName);
 
 }  // namespace mox

@@ -54,14 +54,6 @@ const BandEntry* FindBandByName(std::string_view name) {
     return nullptr;
 }
 
-bool IsKnownModel(std::string_view code) {
-    for (const ModelEntry& model : kModels) {
-        if (model.Code == code)
-            return true;
-    }
-    return false;
-}
-
 // The number formed by three characters of a band name ("400 - 480 MHz": 1..3 and 7..9).
 double LimitAt(std::string_view name, std::size_t first) {
     int value = 0;
@@ -71,6 +63,14 @@ double LimitAt(std::string_view name, std::size_t first) {
 }
 
 }  // namespace
+
+bool IsKnownModel(std::string_view modelCode) {
+    for (const ModelEntry& model : kModels) {
+        if (model.Code == modelCode)
+            return true;
+    }
+    return false;
+}
 
 std::string ModelDisplayName(std::string_view modelCode) {
     for (const ModelEntry& model : kModels) {
@@ -136,21 +136,6 @@ void SetBandLimits(ModelState& model, std::string_view bandName) {
     model.BandCode = static_cast<std::uint8_t>(band->Code);
     model.LowerLimit = LimitAt(band->Name, 0);
     model.UpperLimit = LimitAt(band->Name, 6);
-}
-
-bool IsModelCompatible(std::string_view programModel, std::string_view radioModel, TransferKind transfer,
-                       bool factoryTestMode) {
-    const std::string program = CutFixedText(programModel);
-    const std::string radio = CutFixedText(radioModel);
-    if (program == radio)
-        return true;
-    if (transfer == TransferKind::WriteImage)
-        return factoryTestMode && IsKnownModel(program) && IsKnownModel(radio);
-    return IsKnownModel(radio);
-}
-
-bool IsBandCompatible(int programBand, int radioBand, TransferKind transfer) {
-    return transfer != TransferKind::WriteImage || programBand == radioBand;
 }
 
 bool IsSameBandFamily(int programBand, int radioBand) {

@@ -5,7 +5,6 @@
 #include <string_view>
 #include <vector>
 
-#include "link/TransferState.h"
 #include "records/ModelState.h"
 #include "records/RadioData.h"
 
@@ -25,9 +24,8 @@ int BandFamily(int bandCode);
 // Sets the band name and the limits taken from it.
 void SetBandLimits(ModelState& model, std::string_view bandName);
 
-bool IsModelCompatible(std::string_view programModel, std::string_view radioModel, TransferKind transfer,
-                       bool factoryTestMode);
-bool IsBandCompatible(int programBand, int radioBand, TransferKind transfer);
+// One of the two models of the table, by model code.
+bool IsKnownModel(std::string_view modelCode);
 bool IsSameBandFamily(int programBand, int radioBand);
 
 void SyncModelRecord(const ModelState& model, ModelRecord& record);

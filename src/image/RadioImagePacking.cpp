@@ -21,22 +21,22 @@ constexpr int kDataTestPairs = 11;  // pairs 0..10 belong to RadioData, 11..15 a
 
 // Every channel in use must be writable and have a slot of its own; nothing is packed otherwise, so
 // the caller can refuse the write before any block is sent.
-PackResult CheckChannels(AppState& state) {
-    const ChannelTable& table = state.Data.Channels;
+PackResult CheckChannels(const RadioRecords& radio, const Messages& messages) {
+    const ChannelTable& table = radio.Data.Channels;
     if (table.Count < 0 || table.Count > kChannelCapacity)
         return {false, 0};
     std::array<bool, kChannelCapacity + 1> taken{};
     for (int i = 0; i < table.Count; ++i) {
         const ChannelRecord& record = table.Records[i];
-        if (!IsPackableChannel(state, record) || taken[record.Number])
+        if (!IsPackableChannel(radio.Model, messages, record) || taken[record.Number])
             return {false, record.Number};
         taken[record.Number] = true;
     }
     return {};
 }
 
-TestFrequencyPair& TestPair(AppState& state, int k) {
-    return k < kDataTestPairs ? state.Data.TestFrequencies[k] : state.FivePoints[k - kDataTestPairs];
+TestFrequencyPair& TestPair(RadioRecords& radio, int k) {
+    return k < kDataTestPairs ? radio.Data.TestFrequencies[k] : radio.FivePoints[k - kDataTestPairs];
 }
 
 // An empty field is written as no frequency (FF FF FF FF), a shorter one padded on the right with "0";
@@ -46,78 +46,78 @@ std::string_view FieldText(const FixedText<8>& field) {
 }
 
 // Image bytes 0..3 of a pair hold the second field, bytes 4..7 the first.
-void PackTestFrequencies(AppState& state) {
+void PackTestFrequencies(RadioRecords& radio) {
     for (int k = 0; k < kTestFrequencyPairCount; ++k) {
-        const TestFrequencyPair& pair = TestPair(state, k);
-        std::uint8_t* out = &state.Image[kTestFrequencyAddress + kTestFrequencyPairSize * k];
+        const TestFrequencyPair& pair = TestPair(radio, k);
+        std::uint8_t* out = &radio.Image[kTestFrequencyAddress + kTestFrequencyPairSize * k];
         BcdDigitsToImage(FieldText(pair.Second), out);
         BcdDigitsToImage(FieldText(pair.First), out + 4);
     }
 }
 
-void UnpackTestFrequencies(AppState& state) {
+void UnpackTestFrequencies(RadioRecords& radio) {
     for (int k = 0; k < kTestFrequencyPairCount; ++k) {
-        TestFrequencyPair& pair = TestPair(state, k);
-        const std::uint8_t* in = &state.Image[kTestFrequencyAddress + kTestFrequencyPairSize * k];
+        TestFrequencyPair& pair = TestPair(radio, k);
+        const std::uint8_t* in = &radio.Image[kTestFrequencyAddress + kTestFrequencyPairSize * k];
         SetFixedText(pair.Second, ImageToBcdDigits(in));
         SetFixedText(pair.First, ImageToBcdDigits(in + 4));
     }
 }
 
-void PackModelBlock(AppState& state) {
-    ModelRecord& model = state.Data.Model;
-    SyncModelRecord(state.Model, model);
+void PackModelBlock(RadioRecords& radio) {
+    ModelRecord& model = radio.Data.Model;
+    SyncModelRecord(radio.Model, model);
     const std::string code = CutFixedText(model.ModelCode);
     for (int i = 0; i < kModelCodeSize; ++i)
-        state.Image[kModelCodeAddress + i] = i < static_cast<int>(code.size()) ? code[i] : 0x00;
-    state.Image[kBandCodeAddress] = static_cast<std::uint8_t>(model.BandCode);
-    std::copy_n(kVersionTag, 4, &state.Image[kVersionTagAddress]);
+        radio.Image[kModelCodeAddress + i] = i < static_cast<int>(code.size()) ? code[i] : 0x00;
+    radio.Image[kBandCodeAddress] = static_cast<std::uint8_t>(model.BandCode);
+    std::copy_n(kVersionTag, 4, &radio.Image[kVersionTagAddress]);
 }
 
-void UnpackModelBlock(AppState& state) {
-    ModelRecord& model = state.Data.Model;
+void UnpackModelBlock(RadioRecords& radio) {
+    ModelRecord& model = radio.Data.Model;
     std::string code;
     for (int i = 0; i < kModelCodeSize; ++i) {
-        const std::uint8_t byte = state.Image[kModelCodeAddress + i];
+        const std::uint8_t byte = radio.Image[kModelCodeAddress + i];
         if (byte == 0x00 || byte == 0xFF)
             break;
         code.push_back(static_cast<char>(byte));
     }
     SetFixedTextNul(model.ModelCode, code);
-    model.BandCode = state.Image[kBandCodeAddress];
-    ApplyModelRecord(state.Model, model);
+    model.BandCode = radio.Image[kBandCodeAddress];
+    ApplyModelRecord(radio.Model, model);
 }
 
 }  // namespace
 
-void EraseRadioImage(AppState& state) {
+void EraseRadioImage(RadioImage& image, bool radioInfoReadRuns) {
     // The radio information read erases too; it must leave a read or packed image as it was.
-    if (state.Transfer.Kind == TransferKind::ReadRadioInfo)
+    if (radioInfoReadRuns)
         return;
-    state.Image.fill(0xFF);
+    image.fill(0xFF);
 }
 
-PackResult PackRadioImage(AppState& state) {
-    const PackResult check = CheckChannels(state);
+PackResult PackRadioImage(RadioRecords& radio, const Messages& messages) {
+    const PackResult check = CheckChannels(radio, messages);
     if (!check.Ok)
         return check;
-    std::fill(state.Image.begin(), state.Image.begin() + kMessageEndAddress, 0xFF);
-    ChannelTable& table = state.Data.Channels;
+    std::fill(radio.Image.begin(), radio.Image.begin() + kMessageEndAddress, 0xFF);
+    ChannelTable& table = radio.Data.Channels;
     for (int i = 0; i < table.Count; ++i)
-        PackChannel(state, table.Records[i]);
-    PackTestFrequencies(state);
-    PackModelBlock(state);
-    PackFunctionSettings(state);
+        PackChannel(radio.Model, messages, table.Records[i], radio.Image);
+    PackTestFrequencies(radio);
+    PackModelBlock(radio);
+    PackFunctionSettings(radio);
     return check;
 }
 
-void UnpackRadioImage(AppState& state) {
-    state.Data.Channels = ChannelTable{};
+void UnpackRadioImage(RadioRecords& radio, const Messages& messages) {
+    radio.Data.Channels = ChannelTable{};
     for (int slot = 0; slot < kChannelCapacity; ++slot)
-        UnpackChannel(state, slot);
-    UnpackTestFrequencies(state);
-    UnpackModelBlock(state);
-    UnpackFunctionSettings(state);
+        UnpackChannel(radio.Model, messages, radio.Image, radio.Data.Channels, slot);
+    UnpackTestFrequencies(radio);
+    UnpackModelBlock(radio);
+    UnpackFunctionSettings(radio);
 }
 
 }  // namespace mox

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "app/AppState.h"
+#include "records/RadioImage.h"
+#include "records/RadioRecords.h"
+#include "services/Messages.h"
 
 namespace mox {
 
@@ -14,10 +16,11 @@ struct PackResult {
 };
 
 // Sets all bytes of the image to 0xFF; does nothing during the radio information read.
-void EraseRadioImage(AppState& state);
-// Records -> image, before the first block of a write.
-PackResult PackRadioImage(AppState& state);
+void EraseRadioImage(RadioImage& image, bool radioInfoReadRuns);
+// Records -> image, before the first block of a write. The model record follows the current model and
+// band, and each channel's IsEmpty is set.
+PackResult PackRadioImage(RadioRecords& radio, const Messages& messages);
 // Image -> records after a successful read; the current model and band follow the model record.
-void UnpackRadioImage(AppState& state);
+void UnpackRadioImage(RadioRecords& radio, const Messages& messages);
 
 }  // namespace mox

@@ -35,11 +35,11 @@ std::string TwoDigits(int month) {
 
 }  // namespace
 
-void UnpackRadioInfoBlock(AppState& state) {
+void UnpackRadioInfoBlock(const RadioInfoBlock& block, const ModelState& model, RadioInfo& info) {
     for (const BlockText& text : kBlockTexts)
-        state.Info.*text.Field = BlockTextAt(state.InfoBlock, text.Offset, text.Size);
-    state.Info.BlockTexts = TextEncoding::RadioCodePage;
-    state.Info.InfoBandCode = state.Model.BandCode;
+        info.*text.Field = BlockTextAt(block, text.Offset, text.Size);
+    info.BlockTexts = TextEncoding::RadioCodePage;
+    info.InfoBandCode = model.BandCode;
 }
 
 TextEncoding EncodingOf(const RadioInfo& info, std::string RadioInfo::*field) {
@@ -48,10 +48,10 @@ TextEncoding EncodingOf(const RadioInfo& info, std::string RadioInfo::*field) {
     return fromBlock ? info.BlockTexts : TextEncoding::Utf8;
 }
 
-void ResetRadioInfo(AppState& state, const Today& today) {
-    RadioInfo info;
-    info.InfoBandCode = state.Model.BandCode;
-    info.InfoModel = state.Model.ModelCode;
+void ResetRadioInfo(RadioInfo& info, const ModelState& model, const Today& today) {
+    info = RadioInfo{};
+    info.InfoBandCode = model.BandCode;
+    info.InfoModel = model.ModelCode;
     info.VersionInfo = "V2.00";
     info.SalesArea = "0595";
     info.BatchNumber = TwoDigits(today.Month) + "-1-E-1";
@@ -60,7 +60,6 @@ void ResetRadioInfo(AppState& state, const Today& today) {
     info.RepairDate = today.ShortDate;
     info.StockInDate = today.ShortDate;
     info.SaleDate = today.ShortDate;
-    state.Info = info;
 }
 
 }  // namespace mox

@@ -1,7 +1,9 @@
 #pragma once
 
-#include "app/AppState.h"
 #include "image/Today.h"
+#include "records/ModelState.h"
+#include "records/RadioImage.h"
+#include "records/RadioInfo.h"
 
 namespace mox {
 
@@ -9,7 +11,7 @@ namespace mox {
 // its first 0x00 or 0xFF byte or at its size. The bytes are kept as the radio sent them, marked as in
 // the radio's code page. The model and version keep their values and the band follows the current
 // band.
-void UnpackRadioInfoBlock(AppState& state);
+void UnpackRadioInfoBlock(const RadioInfoBlock& block, const ModelState& model, RadioInfo& info);
 
 // The encoding of one text of the radio information: the radio's code page for a text the last
 // information read filled, UTF-8 for everything the program wrote itself.
@@ -17,6 +19,6 @@ TextEncoding EncodingOf(const RadioInfo& info, std::string RadioInfo::*field);
 
 // The radio information of new data: the current model and band, "V2.00", sales area "0595", batch
 // number of the current month, customer code "001A" and today's date in the four date fields.
-void ResetRadioInfo(AppState& state, const Today& today);
+void ResetRadioInfo(RadioInfo& info, const ModelState& model, const Today& today);
 
 }  // namespace mox

@@ -49,9 +49,9 @@ constexpr NumericColumn kNumericColumns[] = {
     {22, &C::AutoDial2, 0, 16},
 };
 
-void RevalidateReferences(AppState& state) {
-    RevalidateChannelReferences(state);
-    state.Redraw->ChannelReferencesChanged();
+void RevalidateReferences(const ChannelFieldContext& edit) {
+    RevalidateChannelReferences(edit.Data);
+    edit.Redraw.ChannelReferencesChanged();
 }
 
 void StoreShift(ChannelRecord& record, const std::string& shiftDigits, int direction) {
@@ -66,70 +66,73 @@ std::string ShiftDigitsOf(const ChannelRecord& record) {
     return CutFixedText(record.ShiftDigits);
 }
 
-std::string ShownTx(AppState& state, const ChannelRecord& record) {
-    return TxDisplay(state, RxDigitsOf(record), ShiftDigitsOf(record), record.ShiftDirection,
-                     state.Habit.ShowTxAsShift);
+std::string ShownTx(const ChannelFieldContext& edit, const ChannelRecord& record) {
+    return TxDisplay(edit.Model, edit.Say, RxDigitsOf(record), ShiftDigitsOf(record), record.ShiftDirection,
+                     edit.ShowTxAsShift);
 }
 
-void CreateChannel(AppState& state, int number, int column, const std::string& text) {
+void CreateChannel(const ChannelFieldContext& edit, int number, int column, const std::string& text) {
     if (column != kRxColumn || text.empty())
         return;
-    ChannelRecord* record = AppendDefaultChannel(state, number, text);
+    ChannelRecord* record = AppendDefaultChannel(edit.Data.Channels, edit.Model, number, text);
     if (record == nullptr)
         return;
-    SettleStepClasses(state, *record);
-    RevalidateReferences(state);
+    SettleStepClasses(edit.Model, edit.Say, *record);
+    RevalidateReferences(edit);
 }
 
 // A new RX keeps the TX frequency (or the shift, while the shift is shown); a TX pushed out of the
 // band by it is pulled back to the band limit.
-void ChangeRx(AppState& state, ChannelRecord& record, const std::string& text) {
-    const bool showShift = state.Habit.ShowTxAsShift;
+void ChangeRx(const ChannelFieldContext& edit, ChannelRecord& record, const std::string& text) {
+    const ModelState& model = edit.Model;
     const std::string oldShift = ShiftDigitsOf(record);
-    const std::string oldTx = ShownTx(state, record);
-    const std::string rx = TextToDigits(state.Model, text);
+    const std::string oldTx = ShownTx(edit, record);
+    const std::string rx = TextToDigits(model, text);
     SetFixedText(record.RxDigits, rx);
     int direction = record.ShiftDirection;
-    std::string shift = ComputeShift(state, rx, oldTx, showShift, oldShift, direction);
-    const std::string tx = ClampToBand(state, TxDisplay(state, rx, shift, direction, false), true);
-    shift = ComputeShift(state, rx, tx, false, shift, direction);
+    std::string shift = ComputeShift(model, edit.Say, rx, oldTx, edit.ShowTxAsShift, oldShift, direction);
+    const std::string tx =
+        ClampToBand(model, edit.Say, TxDisplay(model, edit.Say, rx, shift, direction, false), true);
+    shift = ComputeShift(model, edit.Say, rx, tx, false, shift, direction);
     StoreShift(record, shift, direction);
-    SettleStepClasses(state, record);
+    SettleStepClasses(model, edit.Say, record);
 }
 
-void ChangeRxColumn(AppState& state, int index, const std::string& text) {
-    ChannelTable& table = state.Data.Channels;
+void ChangeRxColumn(const ChannelFieldContext& edit, int index, const std::string& text) {
+    ChannelTable& table = edit.Data.Channels;
     ChannelRecord& record = table.Records[index];
     if (text.empty()) {
         if (UsedChannelCount(table) > 1)
-            DeleteChannelAt(state, index);
-    } else if (text != DigitsToDisplay(state, RxDigitsOf(record))) {
-        ChangeRx(state, record, text);
+            DeleteChannelAt(table, index);
+    } else if (text != DigitsToDisplay(edit.Model, edit.Say, RxDigitsOf(record))) {
+        ChangeRx(edit, record, text);
     }
-    RevalidateReferences(state);
+    RevalidateReferences(edit);
 }
 
 // A typed shift is not clamped as text, but the TX it gives must stay in the band like every other
 // TX: one that leaves it (a shift of 100 MHz or more always does) is pulled back to the band limit
 // with the band warning.
-void KeepShiftedTxInBand(AppState& state, const std::string& rx, std::string& shift, int& direction) {
-    const std::string tx = TxDisplay(state, rx, shift, direction, false);
-    if (ClampToBand(state, tx, false) == tx)
+void KeepShiftedTxInBand(const ChannelFieldContext& edit, const std::string& rx, std::string& shift,
+                         int& direction) {
+    const std::string tx = TxDisplay(edit.Model, edit.Say, rx, shift, direction, false);
+    if (ClampToBand(edit.Model, edit.Say, tx, false) == tx)
         return;
-    shift = ComputeShift(state, rx, ClampToBand(state, tx, true), false, shift, direction);
+    shift = ComputeShift(edit.Model, edit.Say, rx, ClampToBand(edit.Model, edit.Say, tx, true), false, shift,
+                         direction);
 }
 
-void ChangeTxColumn(AppState& state, ChannelRecord& record, const std::string& text) {
-    if (text == ShownTx(state, record))
+void ChangeTxColumn(const ChannelFieldContext& edit, ChannelRecord& record, const std::string& text) {
+    if (text == ShownTx(edit, record))
         return;
-    const bool showShift = state.Habit.ShowTxAsShift;
     const std::string rx = RxDigitsOf(record);
     int direction = record.ShiftDirection;
-    std::string shift = ComputeShift(state, rx, text, showShift, ShiftDigitsOf(record), direction);
-    if (showShift)
-        KeepShiftedTxInBand(state, rx, shift, direction);
+    std::string shift =
+        ComputeShift(edit.Model, edit.Say, rx, text, edit.ShowTxAsShift, ShiftDigitsOf(record), direction);
+    if (edit.ShowTxAsShift)
+        KeepShiftedTxInBand(edit, rx, shift, direction);
     StoreShift(record, shift, direction);
-    SettleStepClasses(state, record);
+    SettleStepClasses(edit.Model, edit.Say, record);
 }
 
 // The tone rules: when both tones were off, choosing one sets the other too; lockout 2 needs the
@@ -164,24 +167,25 @@ void ChangeNumericColumn(ChannelRecord& record, int column, const std::string& t
 
 }  // namespace
 
-void SetChannelField(AppState& state, int number, int column, const std::string& value) {
+void SetChannelField(const ChannelFieldContext& edit, int number, int column, const std::string& value) {
     if (number < 1 || number > kChannelCapacity)
         return;
     std::string text = value;
-    const bool txIsFrequency = column == kTxColumn && !state.Habit.ShowTxAsShift;
+    const bool txIsFrequency = column == kTxColumn && !edit.ShowTxAsShift;
     if (!text.empty() && (column == kRxColumn || txIsFrequency))
-        text = ClampToBand(state, text, true);
+        text = ClampToBand(edit.Model, edit.Say, text, true);
 
-    const int index = FindChannelIndex(state.Data.Channels, number);
+    ChannelTable& table = edit.Data.Channels;
+    const int index = FindChannelIndex(table, number);
     if (index < 0)
-        CreateChannel(state, number, column, text);
+        CreateChannel(edit, number, column, text);
     else if (column == kRxColumn)
-        ChangeRxColumn(state, index, text);
+        ChangeRxColumn(edit, index, text);
     else if (column == kTxColumn)
-        ChangeTxColumn(state, state.Data.Channels.Records[index], text);
+        ChangeTxColumn(edit, table.Records[index], text);
     else
-        ChangeNumericColumn(state.Data.Channels.Records[index], column, text);
-    state.Redraw->ChannelChanged(number);
+        ChangeNumericColumn(table.Records[index], column, text);
+    edit.Redraw.ChannelChanged(number);
 }
 
 }  // namespace mox

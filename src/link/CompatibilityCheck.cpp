@@ -2,6 +2,7 @@
 
 #include "image/Models.h"
 #include "link/FilledText.h"
+#include "services/FixedText.h"
 #include "services/NumberText.h"
 #include "services/Texts.h"
 #include "services/Versions.h"
@@ -10,58 +11,74 @@ namespace mox {
 
 namespace {
 
-CompatibilityResult ModelDiffers(AppState& state) {
-    const std::string text = GetLanguageText(state, 9012) + "\r\nPC is " +
-                             ModelDisplayName(state.Model.ModelCode) + "\r\nRadio is " +
-                             ModelDisplayName(state.Transfer.Identity.ModelCode);
-    ShowText(state, text, MsgButtons::Ok, MsgIcon::None, 9012);
+CompatibilityResult ModelDiffers(const Messages& messages, const ModelState& model,
+                                 const RadioIdentity& radio) {
+    const std::string text = GetLanguageText(messages, 9012) + "\r\nPC is " +
+                             ModelDisplayName(model.ModelCode) + "\r\nRadio is " +
+                             ModelDisplayName(radio.ModelCode);
+    ShowText(messages, text, MsgButtons::Ok, MsgIcon::None, 9012);
     return CompatibilityResult::Failed;
 }
 
 // A band code outside the table has no band name and no limits: nothing read from such a radio could
 // be edited within its band, and a write would give it a band nobody chose.
-CompatibilityResult BandUnknown(AppState& state) {
-    const std::string code = WholeNumberText(state.Transfer.Identity.BandCode);
-    ShowText(state, FilledText(GetLanguageText(state, 30101), code), MsgButtons::Ok, MsgIcon::Warning, 30101);
+CompatibilityResult BandUnknown(const Messages& messages, const RadioIdentity& radio) {
+    const std::string code = WholeNumberText(radio.BandCode);
+    ShowText(messages, FilledText(GetLanguageText(messages, 30101), code), MsgButtons::Ok, MsgIcon::Warning,
+             30101);
     return CompatibilityResult::Failed;
 }
 
 // The write would give the radio the band of the data: the user sees both before agreeing.
-CompatibilityResult BandDiffers(AppState& state) {
-    if (IsSameBandFamily(state.Model.BandCode, state.Transfer.Identity.BandCode)) {
-        const std::string question =
-            GetLanguageText(state, 9014) + "\r\n" +
-            FilledText(GetLanguageText(state, 30102), state.Model.BandName) + "\r\n" +
-            FilledText(GetLanguageText(state, 30103), BandName(state.Transfer.Identity.BandCode));
-        const MsgAnswer answer = ShowText(state, question, MsgButtons::OkCancel, MsgIcon::Warning, 9014);
+CompatibilityResult BandDiffers(const Messages& messages, const ModelState& model,
+                                const RadioIdentity& radio) {
+    if (IsSameBandFamily(model.BandCode, radio.BandCode)) {
+        const std::string question = GetLanguageText(messages, 9014) + "\r\n" +
+                                     FilledText(GetLanguageText(messages, 30102), model.BandName) + "\r\n" +
+                                     FilledText(GetLanguageText(messages, 30103), BandName(radio.BandCode));
+        const MsgAnswer answer = ShowText(messages, question, MsgButtons::OkCancel, MsgIcon::Warning, 9014);
         return answer == MsgAnswer::Ok ? CompatibilityResult::Passed : CompatibilityResult::Failed;
     }
-    ShowMessage(state, 9030, MsgButtons::Ok, MsgIcon::Warning);
+    ShowMessage(messages, 9030, MsgButtons::Ok, MsgIcon::Warning);
     return CompatibilityResult::Failed;
 }
 
-CompatibilityResult VersionDiffers(AppState& state) {
-    const std::string& version = state.Transfer.Identity.Version;
-    const std::string question = VersionQuestion(state, kProgramVersion, version, 0);
-    const MsgAnswer answer = ShowText(state, question, MsgButtons::YesNo, MsgIcon::None, 9062);
+CompatibilityResult VersionDiffers(const Messages& messages, const RadioIdentity& radio) {
+    const std::string question = VersionQuestion(messages, kProgramVersion, radio.Version, 0);
+    const MsgAnswer answer = ShowText(messages, question, MsgButtons::YesNo, MsgIcon::None, 9062);
     return answer == MsgAnswer::Yes ? CompatibilityResult::SwitchVersion : CompatibilityResult::Failed;
 }
 
 }  // namespace
 
-CompatibilityResult CheckCompatibility(AppState& state, TransferKind kind) {
-    const RadioIdentity& radio = state.Transfer.Identity;
-    const std::string& model = state.Model.ModelCode;
-    const bool modelOk = IsModelCompatible(model, radio.ModelCode, kind, state.FactoryTestMode);
-    const bool bandOk = IsBandCompatible(state.Model.BandCode, radio.BandCode, kind);
-    const bool versionOk = IsHandledVersion(state, kProgramVersion, radio.Version);
+bool IsModelCompatible(std::string_view programModel, std::string_view radioModel, TransferKind transfer,
+                       bool factoryTestMode) {
+    const std::string program = CutFixedText(programModel);
+    const std::string radio = CutFixedText(radioModel);
+    if (program == radio)
+        return true;
+    if (transfer == TransferKind::WriteImage)
+        return factoryTestMode && IsKnownModel(program) && IsKnownModel(radio);
+    return IsKnownModel(radio);
+}
+
+bool IsBandCompatible(int programBand, int radioBand, TransferKind transfer) {
+    return transfer != TransferKind::WriteImage || programBand == radioBand;
+}
+
+CompatibilityResult CheckCompatibility(const ProgramServices& program, const ModelState& model,
+                                       const RadioIdentity& radio, bool factoryTestMode, TransferKind kind) {
+    const std::string& code = model.ModelCode;
+    const bool modelOk = IsModelCompatible(code, radio.ModelCode, kind, factoryTestMode);
+    const bool bandOk = IsBandCompatible(model.BandCode, radio.BandCode, kind);
+    const bool versionOk = IsHandledVersion(program.Versions, kProgramVersion, radio.Version);
     if (modelOk && BandName(radio.BandCode).empty())
-        return BandUnknown(state);
+        return BandUnknown(program, radio);
     if (modelOk && bandOk && versionOk)
         return CompatibilityResult::Passed;
-    if (!IsModelCompatible(model, radio.ModelCode, TransferKind::WriteImage, state.FactoryTestMode))
-        return ModelDiffers(state);
-    return versionOk ? BandDiffers(state) : VersionDiffers(state);
+    if (!IsModelCompatible(code, radio.ModelCode, TransferKind::WriteImage, factoryTestMode))
+        return ModelDiffers(program, model, radio);
+    return versionOk ? BandDiffers(program, model, radio) : VersionDiffers(program, radio);
 }
 
 }  // namespace mox

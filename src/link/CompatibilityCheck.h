@@ -1,6 +1,10 @@
 #pragma once
 
-#include "app/AppState.h"
+#include <string_view>
+
+#include "link/TransferState.h"
+#include "records/ModelState.h"
+#include "services/ProgramServices.h"
 
 namespace mox {
 
@@ -12,8 +16,16 @@ enum class CompatibilityResult {
     SwitchVersion
 };
 
+// Whether data of the program's model may go to or come from a radio of this model. A write needs the
+// same model, or in factory test mode two models of the table; a read takes any model of the table.
+bool IsModelCompatible(std::string_view programModel, std::string_view radioModel, TransferKind transfer,
+                       bool factoryTestMode);
+// A write needs the radio's own band; a read takes any band.
+bool IsBandCompatible(int programBand, int radioBand, TransferKind transfer);
+
 // Compares the current model and band and the program version with the radio's identity before a
 // read or a write, telling the user about every difference.
-CompatibilityResult CheckCompatibility(AppState& state, TransferKind kind);
+CompatibilityResult CheckCompatibility(const ProgramServices& program, const ModelState& model,
+                                       const RadioIdentity& radio, bool factoryTestMode, TransferKind kind);
 
 }  // namespace mox

@@ -19,9 +19,9 @@ constexpr int kVistaPortCount = 255;
 
 }  // namespace
 
-FirstRunSearch::FirstRunSearch(AppState& state, SerialPort& port, TimerFactory& timers, PortMap& ports,
-                               FirstRunView& view)
-    : m_state(state), m_port(port), m_ports(ports), m_view(view) {
+FirstRunSearch::FirstRunSearch(const ProgramServices& program, LinkSettings& link, SerialPort& port,
+                               TimerFactory& timers, PortMap& ports, FirstRunView& view)
+    : m_program(program), m_link(link), m_port(port), m_ports(ports), m_view(view) {
     m_reCommTimer = timers.Create([this] { RefreshList(); });
     m_linkWaitTimer = timers.Create([this] { OnLinkWait(); });
     m_endTimer = timers.Create([this] { OnEnd(); });
@@ -34,10 +34,10 @@ FirstRunSearch::~FirstRunSearch() {
     m_port.PortLost = nullptr;
 }
 
-std::string FirstRunSearch::Instructions(const AppState& state) {
-    std::string text = GetLanguageText(state, 9054) + "\r\n\r\n";
+std::string FirstRunSearch::Instructions(const Messages& messages) {
+    std::string text = GetLanguageText(messages, 9054) + "\r\n\r\n";
     for (int number = 9050; number <= 9053; ++number) {
-        text += GetLanguageText(state, number);
+        text += GetLanguageText(messages, number);
         if (number != 9053)
             text += "\r\n";
     }
@@ -50,7 +50,7 @@ void FirstRunSearch::Load() {
 
 void FirstRunSearch::RefreshList() {
     m_numbers.clear();
-    if (m_state.VistaFlag) {
+    if (m_program.VistaFlag) {
         for (int number = 1; number <= kVistaPortCount; ++number)
             m_numbers.push_back(number);
     } else {
@@ -61,11 +61,11 @@ void FirstRunSearch::RefreshList() {
     for (int number : m_numbers)
         m_entries.push_back("COM" + WholeNumberText(number));
     m_selected = -1;
-    if (m_state.Link.PortNumber > 0) {
+    if (m_link.PortNumber > 0) {
         if (m_numbers.empty()) {
             SelectEntry(-1);
         } else {
-            const auto found = std::find(m_numbers.begin(), m_numbers.end(), m_state.Link.PortNumber);
+            const auto found = std::find(m_numbers.begin(), m_numbers.end(), m_link.PortNumber);
             SelectEntry(found == m_numbers.end() ? 0 : static_cast<int>(found - m_numbers.begin()));
         }
     }
@@ -75,15 +75,15 @@ void FirstRunSearch::RefreshList() {
 void FirstRunSearch::SelectEntry(int index) {
     if (index < 0 || index >= static_cast<int>(m_numbers.size())) {
         m_selected = -1;
-        m_state.Link.PortNumber = 1;
+        m_link.PortNumber = 1;
         return;
     }
     m_selected = index;
-    m_state.Link.PortNumber = m_numbers[static_cast<std::size_t>(index)];
+    m_link.PortNumber = m_numbers[static_cast<std::size_t>(index)];
 }
 
 void FirstRunSearch::OkClicked() {
-    LinkSettings& link = m_state.Link;
+    LinkSettings& link = m_link;
     link.PortNumber = std::max(link.PortNumber, 1);
     m_linkWaitTimer->Stop();
     m_port.CloseNow();
@@ -92,7 +92,7 @@ void FirstRunSearch::OkClicked() {
     settings.Handshaking = link.Handshaking;
     settings.StopBits = link.StopBits;
     if (settings.DevicePath.empty() || !m_port.Open(settings)) {
-        ShowText(m_state, "Cannot Open Communication Port.", MsgButtons::Ok, MsgIcon::Error);
+        ShowText(m_program, "Cannot Open Communication Port.", MsgButtons::Ok, MsgIcon::Error);
         return;
     }
     m_attempts = 0;
@@ -112,7 +112,7 @@ void FirstRunSearch::OnLinkWait() {
         return;
     }
     m_attempts = 0;
-    ShowText(m_state, "Communication Error!", MsgButtons::Ok);
+    ShowText(m_program, "Communication Error!", MsgButtons::Ok);
 }
 
 void FirstRunSearch::OnBytesArrived() {
@@ -122,7 +122,7 @@ void FirstRunSearch::OnBytesArrived() {
         !IsProgramAck(Bytes(buffered.end() - static_cast<std::ptrdiff_t>(kProgramAckLength), buffered.end())))
         return;
     m_linkWaitTimer->Stop();
-    m_state.Link.IsFirstRun = false;
+    m_link.IsFirstRun = false;
     m_endTimer->Start(kEndDelayMs);
 }
 
@@ -138,7 +138,7 @@ void FirstRunSearch::OnPortLost() {
         return;
     m_linkWaitTimer->Stop();
     m_attempts = 0;
-    ShowText(m_state, "Communication Error!", MsgButtons::Ok);
+    ShowText(m_program, "Communication Error!", MsgButtons::Ok);
 }
 
 void FirstRunSearch::Closed() {

@@ -4,10 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "app/AppState.h"
+#include "link/LinkSettings.h"
 #include "link/PortMap.h"
 #include "link/SerialPort.h"
 #include "link/Timer.h"
+#include "services/ProgramServices.h"
 
 namespace mox {
 
@@ -22,17 +23,17 @@ public:
 
 // The first-run link search: the user picks the port of the cable, OK calls the radio there with
 // "PROGRAM" up to four times, and the first acknowledgement clears the first-run flag and closes the
-// window. The window has a port object of its own.
+// window. The window has a port object of its own; the port chosen becomes the link settings' port.
 class FirstRunSearch {
 public:
-    FirstRunSearch(AppState& state, SerialPort& port, TimerFactory& timers, PortMap& ports,
-                   FirstRunView& view);
+    FirstRunSearch(const ProgramServices& program, LinkSettings& link, SerialPort& port, TimerFactory& timers,
+                   PortMap& ports, FirstRunView& view);
     ~FirstRunSearch();
     FirstRunSearch(const FirstRunSearch&) = delete;
     FirstRunSearch& operator=(const FirstRunSearch&) = delete;
 
     // The instructions of the window, one per line.
-    static std::string Instructions(const AppState& state);
+    static std::string Instructions(const Messages& messages);
 
     // The window opens: the port list and its selection; the list is refreshed every second.
     void Load();
@@ -53,7 +54,8 @@ private:
     void OnEnd();
     void OnPortLost();
 
-    AppState& m_state;
+    const ProgramServices& m_program;
+    LinkSettings& m_link;
     SerialPort& m_port;
     PortMap& m_ports;
     FirstRunView& m_view;

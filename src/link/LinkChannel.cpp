@@ -12,8 +12,8 @@ constexpr int kEndRequestSendMs = 100;
 
 }  // namespace
 
-LinkChannel::LinkChannel(AppState& state, SerialPort& port, TimerFactory& timers, PortMap& ports)
-    : m_state(state), m_port(port), m_ports(ports) {
+LinkChannel::LinkChannel(TransferState& transfer, SerialPort& port, TimerFactory& timers, PortMap& ports)
+    : m_transfer(transfer), m_port(port), m_ports(ports) {
     m_waitTimer = timers.Create([this] {
         Post([this] {
             if (TimedOut)
@@ -38,7 +38,7 @@ bool LinkChannel::Open(const LinkSettings& settings) {
     if (port.DevicePath.empty() || !m_port.Open(port))
         return false;
     m_received.clear();
-    m_state.Transfer.ExpectedReplyLength = 1;
+    m_transfer.ExpectedReplyLength = 1;
     m_port.SetReceiveThreshold(1);
     return true;
 }
@@ -56,13 +56,13 @@ void LinkChannel::Send(const Bytes& request, std::size_t replyLength) {
     m_waitTimer->Start(kReplyTimeoutMs);
     m_port.DiscardBuffers();
     m_received.clear();
-    m_state.Transfer.ExpectedReplyLength = replyLength;
+    m_transfer.ExpectedReplyLength = replyLength;
     m_port.SetReceiveThreshold(replyLength);
     m_port.Write(request);
 }
 
 void LinkChannel::SendProgram() {
-    m_state.Transfer.Waiting = true;
+    m_transfer.Waiting = true;
     Send(ProgramRequest(), kProgramAckLength);
 }
 
@@ -88,7 +88,7 @@ void LinkChannel::StopTimer() {
 void LinkChannel::OnBytesArrived() {
     const Bytes arrived = m_port.ReadAll();
     m_received.insert(m_received.end(), arrived.begin(), arrived.end());
-    const std::size_t length = m_state.Transfer.ExpectedReplyLength;
+    const std::size_t length = m_transfer.ExpectedReplyLength;
     if (m_received.size() < length)
         return;
     const Bytes reply(m_received.begin(), m_received.begin() + static_cast<std::ptrdiff_t>(length));

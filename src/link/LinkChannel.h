@@ -4,11 +4,12 @@
 #include <functional>
 #include <memory>
 
-#include "app/AppState.h"
 #include "link/LinkEvents.h"
+#include "link/LinkSettings.h"
 #include "link/PortMap.h"
 #include "link/SerialPort.h"
 #include "link/Timer.h"
+#include "link/TransferState.h"
 
 namespace mox {
 
@@ -21,7 +22,8 @@ constexpr int kReplyTimeoutMs = 150;
 // the link's event queue.
 class LinkChannel {
 public:
-    LinkChannel(AppState& state, SerialPort& port, TimerFactory& timers, PortMap& ports);
+    // The channel keeps the reply it waits for, and whether it waits, in the transfer state.
+    LinkChannel(TransferState& transfer, SerialPort& port, TimerFactory& timers, PortMap& ports);
     ~LinkChannel();
     LinkChannel(const LinkChannel&) = delete;
     LinkChannel& operator=(const LinkChannel&) = delete;
@@ -65,7 +67,7 @@ private:
     void OnBytesArrived();
     void OnPortLost(std::uint64_t run);
 
-    AppState& m_state;
+    TransferState& m_transfer;
     SerialPort& m_port;
     PortMap& m_ports;
     LinkEvents m_events;

@@ -1,16 +1,19 @@
 #pragma once
 
+// The link settings in mysetup.ini, which every installed version shares.
+
 #include <filesystem>
 
-#include "app/AppState.h"
+#include "link/LinkSettings.h"
 
 namespace mox {
 
-// root/language/mysetup.ini, which every installed version shares.
-std::filesystem::path MySetupFile(const AppState& state);
+// IsFirstRun, comPort, Handshaking and StopBit. A missing or malformed value gives the start of a new
+// installation: first run, port 1, no handshaking, 1 stop bit.
+LinkSettings ReadLinkSetup(const std::filesystem::path& programFolder);
 
 // Writes `comPort`, `Handshaking` and `StopBit` after a search has chosen them. False when the file
 // cannot be written.
-bool SaveLinkSettings(const AppState& state);
+bool SaveLinkSettings(const std::filesystem::path& programFolder, const LinkSettings& link);
 
 }  // namespace mox

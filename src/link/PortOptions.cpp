@@ -4,10 +4,9 @@
 
 namespace mox {
 
-std::array<bool, kPortOptionCount> AvailablePortOptions(const AppState& state,
-                                                        const std::vector<int>& portList) {
+std::array<bool, kPortOptionCount> AvailablePortOptions(bool vistaFlag, const std::vector<int>& portList) {
     std::array<bool, kPortOptionCount> available{};
-    if (state.VistaFlag) {
+    if (vistaFlag) {
         available.fill(true);
         return available;
     }
@@ -18,16 +17,16 @@ std::array<bool, kPortOptionCount> AvailablePortOptions(const AppState& state,
     return available;
 }
 
-int SelectedPortOption(const AppState& state) {
-    const int number = state.Link.PortNumber;
+int SelectedPortOption(const LinkSettings& link) {
+    const int number = link.PortNumber;
     return number >= 1 && number <= kPortOptionCount ? number - 1 : -1;
 }
 
-bool ChoosePortOption(AppState& state, int index) {
+bool ChoosePortOption(LinkSettings& link, const std::filesystem::path& programFolder, int index) {
     if (index < 0 || index >= kPortOptionCount)
         return false;
-    state.Link.PortNumber = index + 1;
-    WriteSetupValue(state, "comPort", state.Link.PortNumber);
+    link.PortNumber = index + 1;
+    WriteSetupValue(programFolder, "comPort", link.PortNumber);
     return true;
 }
 

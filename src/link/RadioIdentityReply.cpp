@@ -30,12 +30,12 @@ RadioIdentity IdentityOf(const Bytes& reply) {
     return identity;
 }
 
-void TakeIdentity(AppState& state, const Bytes& reply) {
-    state.Transfer.Identity = IdentityOf(reply);
-    TakeFeatureByte(state, reply[13]);
-    if (!state.FactoryTestMode)
-        std::copy(reply.begin() + 1, reply.begin() + 8, state.Image.begin() + kModelCodeAddress);
-    std::copy(reply.begin() + 9, reply.begin() + 13, state.Image.begin() + kVersionAddress);
+void TakeIdentity(const Bytes& reply, bool factoryTestMode, RadioIdentity& identity, RadioRecords& radio) {
+    identity = IdentityOf(reply);
+    TakeFeatureByte(reply[13], radio.Image, radio.Features);
+    if (!factoryTestMode)
+        std::copy(reply.begin() + 1, reply.begin() + 8, radio.Image.begin() + kModelCodeAddress);
+    std::copy(reply.begin() + 9, reply.begin() + 13, radio.Image.begin() + kVersionAddress);
 }
 
 std::string RadioPasswordOf(const Bytes& blockData) {

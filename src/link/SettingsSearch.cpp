@@ -25,8 +25,8 @@ std::string SearchCaption(int language) {
     return "Search for communication setting,please wait for a few minutes...";
 }
 
-SettingsSearch::SettingsSearch(AppState& state, LinkChannel& channel, PortMap& ports, ProgressView& progress,
-                               LinkShell& shell)
+SettingsSearch::SettingsSearch(LinkContext& state, LinkChannel& channel, PortMap& ports,
+                               ProgressView& progress, LinkShell& shell)
     : m_state(state), m_channel(channel), m_ports(ports), m_progress(progress), m_shell(shell) {}
 
 SettingsSearch::Outcome SettingsSearch::Start() {
@@ -88,7 +88,7 @@ SettingsSearch::Outcome SettingsSearch::OnReply(const Bytes& reply) {
     }
     if (transfer.Step == TransferStep::IdentifySent && IsIdentification(reply)) {
         m_channel.StopTimer();
-        TakeIdentity(m_state, reply);
+        TakeIdentity(reply, m_state.FactoryTestMode, m_state.Transfer.Identity, m_state);
         return Identified();
     }
     return Outcome::Running;
@@ -144,7 +144,7 @@ void SettingsSearch::Adopt(const Candidate& candidate) {
     m_state.Link.PortNumber = candidate.PortNumber;
     m_state.Link.Handshaking = candidate.Handshaking;
     m_state.Link.StopBits = candidate.StopBits;
-    SaveLinkSettings(m_state);
+    SaveLinkSettings(m_state.ProgramFolder, m_state.Link);
     m_shell.ShowPortStatus(GetLanguageText(m_state, 12008) + WholeNumberText(candidate.PortNumber));
 }
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/AppState.h"
 #include "link/LinkChannel.h"
+#include "link/LinkContext.h"
 #include "link/LinkViews.h"
 #include "link/PortMap.h"
 
@@ -34,7 +34,7 @@ public:
         Failed
     };
 
-    SettingsSearch(AppState& state, LinkChannel& channel, PortMap& ports, ProgressView& progress,
+    SettingsSearch(LinkContext& state, LinkChannel& channel, PortMap& ports, ProgressView& progress,
                    LinkShell& shell);
 
     Outcome Start();
@@ -57,7 +57,7 @@ private:
     void Adopt(const Candidate& candidate);
     LinkSettings SettingsOf(const Candidate& candidate) const;
 
-    AppState& m_state;
+    LinkContext& m_state;
     LinkChannel& m_channel;
     PortMap& m_ports;
     ProgressView& m_progress;

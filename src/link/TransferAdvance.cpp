@@ -70,7 +70,10 @@ void TransferEngine::AdvanceRadioInfoRead() {
 void TransferEngine::AfterCompatibilityCheck() {
     TransferState& transfer = m_state.Transfer;
     CompatibilityResult result = CompatibilityResult::Failed;
-    if (!StillRunsAfter([&] { result = CheckCompatibility(m_state, transfer.Kind); }))
+    if (!StillRunsAfter([&] {
+            result = CheckCompatibility(m_state, m_state.Model, transfer.Identity, m_state.FactoryTestMode,
+                                        transfer.Kind);
+        }))
         return;
     if (result != CompatibilityResult::Passed) {
         const std::string radioVersion = transfer.Identity.Version;

@@ -25,12 +25,12 @@ bool IsImageTransfer(TransferKind kind) {
 
 }  // namespace
 
-TransferEngine::TransferEngine(AppState& state, SerialPort& port, TimerFactory& timers, PortMap& ports,
+TransferEngine::TransferEngine(LinkContext& state, SerialPort& port, TimerFactory& timers, PortMap& ports,
                                LinkShell& shell, ProgressView& progress)
     : m_state(state),
       m_shell(shell),
       m_progress(progress),
-      m_channel(state, port, timers, ports),
+      m_channel(state.Transfer, port, timers, ports),
       m_search(state, m_channel, ports, progress, shell) {
     m_channel.TimedOut = [this] { OnReplyTimeout(); };
     m_channel.ReplyArrived = [this](const Bytes& reply) { OnReply(reply); };
@@ -58,7 +58,7 @@ void TransferEngine::ReadFromRadio() {
     m_shell.CommitChannelEdit();
     if (!PrepareTransfer(TransferKind::ReadImage))
         return;
-    EraseRadioImage(m_state);
+    EraseRadioImage(m_state.Image, m_state.Transfer.Kind == TransferKind::ReadRadioInfo);
     m_progress.OpenModal(GetLanguageText(m_state, 9027),
                          [this] { m_channel.Post([this] { StartTransfer(); }); });
 }
@@ -73,8 +73,8 @@ void TransferEngine::WriteToRadio() {
 void TransferEngine::StartWrite() {
     if (!PrepareTransfer(TransferKind::WriteImage))
         return;
-    EraseRadioImage(m_state);
-    const PackResult packed = PackRadioImage(m_state);
+    EraseRadioImage(m_state.Image, m_state.Transfer.Kind == TransferKind::ReadRadioInfo);
+    const PackResult packed = PackRadioImage(m_state, m_state);
     if (!packed.Ok) {
         // A channel damaged beyond packing would reach the radio as garbage: nothing is sent.
         m_state.Transfer.Kind = TransferKind::None;
@@ -186,7 +186,7 @@ void TransferEngine::FinishTransfer(bool success) {
         m_shell.CloseCurAllWindows();
         m_readOkTimer->Start(kReadDoneDelayMs);
     } else if (kind == TransferKind::ReadRadioInfo) {
-        UnpackRadioInfoBlock(m_state);
+        UnpackRadioInfoBlock(m_state.InfoBlock, m_state.Model, m_state.Info);
         m_shell.ShowRadioInfoWindow();
     }
     if (IsImageTransfer(kind))
@@ -194,7 +194,7 @@ void TransferEngine::FinishTransfer(bool success) {
 }
 
 void TransferEngine::OnReadDone() {
-    UnpackRadioImage(m_state);
+    UnpackRadioImage(m_state, m_state);
     // The document is named before the main window re-captions itself, so the caption shows the
     // name of what is now on screen.
     m_state.Document.CurrentPath = "new.dat";

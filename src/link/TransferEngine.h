@@ -3,8 +3,8 @@
 #include <functional>
 #include <memory>
 
-#include "app/AppState.h"
 #include "link/LinkChannel.h"
+#include "link/LinkContext.h"
 #include "link/LinkViews.h"
 #include "link/PortMap.h"
 #include "link/SettingsSearch.h"
@@ -16,11 +16,11 @@ struct DataReply;
 
 // The read and write protocol: one engine per program, driven by the main window's commands, the
 // reply timer and the port's data arrival. The transfer kind, step and counters live in
-// AppState::Transfer.
+// the link context's Transfer.
 class TransferEngine {
 public:
-    TransferEngine(AppState& state, SerialPort& port, TimerFactory& timers, PortMap& ports, LinkShell& shell,
-                   ProgressView& progress);
+    TransferEngine(LinkContext& state, SerialPort& port, TimerFactory& timers, PortMap& ports,
+                   LinkShell& shell, ProgressView& progress);
     ~TransferEngine();
     TransferEngine(const TransferEngine&) = delete;
     TransferEngine& operator=(const TransferEngine&) = delete;
@@ -84,7 +84,7 @@ private:
     void AskRetryQuestion();
     void RestartFromProgram();
 
-    AppState& m_state;
+    LinkContext& m_state;
     LinkShell& m_shell;
     ProgressView& m_progress;
     LinkChannel m_channel;

@@ -43,7 +43,7 @@ void TransferEngine::OnIdentification(const Bytes& reply) {
     if (kind == TransferKind::ReadRadioInfo)
         m_state.Transfer.Identity = IdentityOf(reply);
     else
-        TakeIdentity(m_state, reply);
+        TakeIdentity(reply, m_state.FactoryTestMode, m_state.Transfer.Identity, m_state);
     if (kind == TransferKind::WriteImage && RefuseWriteByFeatures())
         return;
     AdvanceTransfer();

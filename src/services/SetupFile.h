@@ -7,21 +7,18 @@
 #include <optional>
 #include <string_view>
 
-#include "app/AppState.h"
-
 namespace mox {
 
-// root folder/language/mysetup.ini
-std::filesystem::path SetupFilePath(const AppState& state);
+// The section of mysetup.ini that holds every value.
+constexpr std::string_view kSetupSection = "language";
 
-// Reads IsFirstRun, comPort, Handshaking and StopBit into the link settings. A missing or malformed
-// value gives the start of a new installation: first run, port 1, no handshaking, 1 stop bit.
-void ReadLinkSetup(AppState& state);
+// root folder/language/mysetup.ini, the root folder being the parent of the program folder.
+std::filesystem::path SetupFilePath(const std::filesystem::path& programFolder);
 
 // The stored CurrentLanguage when it is 1 or 2; nothing for a missing or any other value.
-std::optional<int> ReadStoredLanguage(const AppState& state);
+std::optional<int> ReadStoredLanguage(const std::filesystem::path& programFolder);
 
 // Writes one key of section "language" as decimal text; false when the file cannot be written.
-bool WriteSetupValue(const AppState& state, std::string_view key, int value);
+bool WriteSetupValue(const std::filesystem::path& programFolder, std::string_view key, int value);
 
 }  // namespace mox

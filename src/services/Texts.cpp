@@ -81,34 +81,35 @@ const char* LanguageSectionOf(int number) {
     return section;
 }
 
-std::string GetLanguageText(const AppState& state, int number) {
-    const std::filesystem::path file = state.ProgramFolder / "language" / state.Language.FileName;
-    const IniContent* content = CurrentContent(state.Language, file);
+std::string GetLanguageText(const Messages& messages, int number) {
+    const std::filesystem::path file = messages.ProgramFolder / "language" / messages.Language.FileName;
+    const IniContent* content = CurrentContent(messages.Language, file);
     if (content == nullptr)
         return {};
     return TrimBlanks(
         IniValue(*content, LanguageSectionOf(number), WholeNumberText(number), {}, kTextBuffer));
 }
 
-std::string CommandCaption(const AppState& state, std::string_view controlName) {
+std::string CommandCaption(const Messages& messages, std::string_view controlName) {
     for (const ButtonCaption& button : kButtonCaptions) {
         if (button.Control == controlName)
-            return GetLanguageText(state, button.Number);
+            return GetLanguageText(messages, button.Number);
     }
     return {};
 }
 
-MsgAnswer ShowMessage(AppState& state, int number, MsgButtons buttons, MsgIcon icon) {
-    return ShowText(state, GetLanguageText(state, number), buttons, icon, number);
+MsgAnswer ShowMessage(const Messages& messages, int number, MsgButtons buttons, MsgIcon icon) {
+    return ShowText(messages, GetLanguageText(messages, number), buttons, icon, number);
 }
 
-MsgAnswer ShowText(AppState& state, const std::string& text, MsgButtons buttons, MsgIcon icon, int number) {
+MsgAnswer ShowText(const Messages& messages, const std::string& text, MsgButtons buttons, MsgIcon icon,
+                   int number) {
     Prompt prompt;
     prompt.TextNumber = number;
     prompt.Text = text;
     prompt.Buttons = buttons;
     prompt.Icon = icon;
-    return state.Prompts->Ask(prompt);
+    return messages.Prompts->Ask(prompt);
 }
 
 }  // namespace mox

@@ -40,12 +40,11 @@ std::pair<std::string, std::string> FirmPair(const std::string& value) {
 
 }  // namespace
 
-void LoadVersionRecords(AppState& state) {
-    SetFixedText(state.Data.FormatTag, kProgramVersion);
+VersionRecords ReadVersionRecords(const std::filesystem::path& rootFolder) {
     VersionRecords records;
     std::string text;
     const IniContent content =
-        ReadFileBytes(RootFolder(state) / "Version.ini", text) ? ParseIni(text) : IniContent{};
+        ReadFileBytes(rootFolder / "Version.ini", text) ? ParseIni(text) : IniContent{};
     records.CurrentVersion = RecordValue(content, "Version", "CurrentVersion");
     const int softCount = RecordCount(content, "SoftVersionCount");
     for (int i = 0; i < softCount; ++i)
@@ -56,11 +55,11 @@ void LoadVersionRecords(AppState& state) {
         if (HasKey(content, "Firm", key))
             records.Firm.push_back(FirmPair(RecordValue(content, "Firm", key)));
     }
-    state.Versions = std::move(records);
+    return records;
 }
 
-std::filesystem::path RootFolder(const AppState& state) {
-    std::filesystem::path program = state.ProgramFolder;
+std::filesystem::path RootFolder(const std::filesystem::path& programFolder) {
+    std::filesystem::path program = programFolder;
     if (!program.has_filename())
         program = program.parent_path();
     return program.parent_path();
@@ -73,16 +72,16 @@ bool IsVersionTag(std::string_view text) {
     return std::all_of(tag.begin() + 1, tag.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-bool IsHandledVersion(const AppState& state, std::string_view program, std::string_view other) {
-    for (const auto& [programVersion, handled] : state.Versions.Firm) {
+bool IsHandledVersion(const VersionRecords& versions, std::string_view program, std::string_view other) {
+    for (const auto& [programVersion, handled] : versions.Firm) {
         if (programVersion == program && handled == other)
             return true;
     }
     return false;
 }
 
-std::string ProgramForVersion(const AppState& state, std::string_view other) {
-    for (const auto& [programVersion, handled] : state.Versions.Firm) {
+std::string ProgramForVersion(const VersionRecords& versions, std::string_view other) {
+    for (const auto& [programVersion, handled] : versions.Firm) {
         if (handled == other)
             return programVersion;
     }
@@ -95,22 +94,22 @@ std::string ShownVersion(std::string_view tag) {
     return std::string(head) + "." + std::string(tail);
 }
 
-std::string VersionQuestion(const AppState& state, std::string_view program, std::string_view other,
+std::string VersionQuestion(const Messages& messages, std::string_view program, std::string_view other,
                             int kind) {
-    std::string text = GetLanguageText(state, 9062);
+    std::string text = GetLanguageText(messages, 9062);
     if (kind == 0 || kind == 1)
-        text += "\r\n" + GetLanguageText(state, kind == 0 ? 9060 : 9064) + " ";
-    text += ShownVersion(other) + "\r\n" + GetLanguageText(state, 9061) + " " + ShownVersion(program);
+        text += "\r\n" + GetLanguageText(messages, kind == 0 ? 9060 : 9064) + " ";
+    text += ShownVersion(other) + "\r\n" + GetLanguageText(messages, 9061) + " " + ShownVersion(program);
     return text;
 }
 
-bool SwitchToVersion(AppState& state, std::string_view other) {
+bool SwitchToVersion(const ProgramServices& program, std::string_view other) {
     // Only a folder name of the version form is started: a path in Version.ini could otherwise start
     // any program on the computer.
-    const std::string program = ProgramForVersion(state, other);
-    if (!IsVersionTag(program) ||
-        !state.Starter->StartAndExit(RootFolder(state) / program / state.ExecutableName)) {
-        ShowMessage(state, 9063, MsgButtons::Ok);
+    const std::string version = ProgramForVersion(program.Versions, other);
+    if (!IsVersionTag(version) || !program.Starter->StartAndExit(RootFolder(program.ProgramFolder) / version /
+                                                                 program.ExecutableName)) {
+        ShowMessage(program, 9063, MsgButtons::Ok);
         return false;
     }
     return true;

@@ -4,8 +4,8 @@
 
 namespace mox {
 
-QString UiText(const AppState& state, int number) {
-    return QString::fromStdString(GetLanguageText(state, number));
+QString UiText(const Messages& messages, int number) {
+    return QString::fromStdString(GetLanguageText(messages, number));
 }
 
 }  // namespace mox

@@ -2,11 +2,11 @@
 
 #include <QString>
 
-#include "app/AppState.h"
+#include "services/Messages.h"
 
 namespace mox {
 
 // The language text of a number as a window shows it (the language files are UTF-8).
-QString UiText(const AppState& state, int number);
+QString UiText(const Messages& messages, int number);
 
 }  // namespace mox

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/AppState.h"
 #include "app/LanguageChoice.h"
 #include "services/IniFile.h"
 #include "services/SetupFile.h"
@@ -25,7 +26,7 @@ class LanguageDialogTest : public ::testing::Test {
 protected:
     LanguageDialogTest() { state.ProgramFolder = folder.ProgramFolder(); }
     std::string StoredLanguage() const {
-        return ReadIniString(SetupFilePath(state), "language", "CurrentLanguage", "none");
+        return ReadIniString(SetupFilePath(state.ProgramFolder), "language", "CurrentLanguage", "none");
     }
 
     TempFolder folder;
@@ -35,8 +36,8 @@ protected:
 TEST_F(LanguageDialogTest, SameLanguageIsWrittenButNotTakenOver) {
     EXPECT_TRUE(ApplyLanguageChoice(state, 0));
     EXPECT_EQ(StoredLanguage(), "1");
-    EXPECT_FALSE(LanguageChangePending(state));
-    EXPECT_FALSE(TakeLanguageChange(state));
+    EXPECT_FALSE(LanguageChangePending(state.Language));
+    EXPECT_FALSE(TakeLanguageChange(state.Language));
 }
 
 TEST_F(LanguageDialogTest, OtherLanguageIsTakenOverOnceByTheMainWindow) {
@@ -45,10 +46,10 @@ TEST_F(LanguageDialogTest, OtherLanguageIsTakenOverOnceByTheMainWindow) {
     EXPECT_EQ(state.Language.CurrentLanguage, kChinese);
     EXPECT_EQ(state.Language.PreviousLanguage, kEnglish);
     EXPECT_EQ(state.Language.FileName, "chinese.ini");
-    EXPECT_TRUE(LanguageChangePending(state));
-    EXPECT_TRUE(TakeLanguageChange(state));
+    EXPECT_TRUE(LanguageChangePending(state.Language));
+    EXPECT_TRUE(TakeLanguageChange(state.Language));
     EXPECT_EQ(state.Language.PreviousLanguage, kChinese);
-    EXPECT_FALSE(TakeLanguageChange(state));
+    EXPECT_FALSE(TakeLanguageChange(state.Language));
 }
 
 TEST_F(LanguageDialogTest, NoSelectionChangesNothing) {
@@ -59,7 +60,7 @@ TEST_F(LanguageDialogTest, NoSelectionChangesNothing) {
 }
 
 TEST_F(LanguageDialogTest, UnwritableSettingsKeepTheNewLanguageInForce) {
-    std::filesystem::create_directory(SetupFilePath(state));
+    std::filesystem::create_directory(SetupFilePath(state.ProgramFolder));
     EXPECT_TRUE(ApplyLanguageChoice(state, 1));
     EXPECT_EQ(state.Language.FileName, "chinese.ini");
 }

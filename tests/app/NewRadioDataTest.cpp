@@ -22,7 +22,7 @@ protected:
         BuildNewRadioData(dealer, Today{});
         dealer.Data.Channels.Count = 0;
         for (int number : {3, 1, 2})
-            AppendDefaultChannel(dealer, number, "441");
+            AppendDefaultChannel(dealer.Data.Channels, dealer.Model, number, "441");
         dealer.Data.Functions.Options.SquelchLevel = 6;
         return dealer.Data;
     }

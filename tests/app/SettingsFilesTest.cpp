@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "app/AppState.h"
 #include "app/FeatureFlagsFile.h"
 #include "app/WindowPlacement.h"
+#include "link/LinkSettingsFile.h"
 #include "services/SetupFile.h"
 #include "support/TempFolder.h"
 
@@ -24,7 +26,7 @@ protected:
 
 TEST_F(SettingsFilesTest, LinkSetupIsReadFromTheSharedFile) {
     WriteSetup("[LANGUAGE]\nIsFirstRun = 0 \ncomPort= 12\nHandshaking=3\nStopBit=2\n");
-    ReadLinkSetup(state);
+    state.Link = ReadLinkSetup(state.ProgramFolder);
     EXPECT_FALSE(state.Link.IsFirstRun);
     EXPECT_EQ(state.Link.PortNumber, 12);
     EXPECT_EQ(state.Link.Handshaking, 3);
@@ -33,7 +35,7 @@ TEST_F(SettingsFilesTest, LinkSetupIsReadFromTheSharedFile) {
 
 TEST_F(SettingsFilesTest, MissingOrMalformedLinkSetupStartsAsANewInstallation) {
     state.Link = {7, 2, 2, false};
-    ReadLinkSetup(state);
+    state.Link = ReadLinkSetup(state.ProgramFolder);
     EXPECT_TRUE(state.Link.IsFirstRun);
     EXPECT_EQ(state.Link.PortNumber, 1);
     EXPECT_EQ(state.Link.Handshaking, 0);
@@ -41,7 +43,7 @@ TEST_F(SettingsFilesTest, MissingOrMalformedLinkSetupStartsAsANewInstallation) {
 
     WriteSetup("[language]\nIsFirstRun=maybe\ncomPort=0\nHandshaking=4\nStopBit=1.5\n");
     state.Link = {7, 2, 2, false};
-    ReadLinkSetup(state);
+    state.Link = ReadLinkSetup(state.ProgramFolder);
     EXPECT_TRUE(state.Link.IsFirstRun);
     EXPECT_EQ(state.Link.PortNumber, 1);
     EXPECT_EQ(state.Link.Handshaking, 0);
@@ -52,54 +54,54 @@ TEST_F(SettingsFilesTest, FirstRunFlagReadsNumbersAndWords) {
     for (const auto& [text, expected] : std::vector<std::pair<std::string, bool>>{
              {"1", true}, {"-1", true}, {"0", false}, {"True", true}, {"FALSE", false}}) {
         WriteSetup("[language]\nIsFirstRun=" + text + "\n");
-        ReadLinkSetup(state);
+        state.Link = ReadLinkSetup(state.ProgramFolder);
         EXPECT_EQ(state.Link.IsFirstRun, expected) << text;
     }
 }
 
 TEST_F(SettingsFilesTest, StoredLanguageIsOneOrTwoOnly) {
-    EXPECT_EQ(ReadStoredLanguage(state), std::nullopt);
+    EXPECT_EQ(ReadStoredLanguage(state.ProgramFolder), std::nullopt);
     WriteSetup("[language]\nCurrentLanguage=2\n");
-    EXPECT_EQ(ReadStoredLanguage(state), 2);
+    EXPECT_EQ(ReadStoredLanguage(state.ProgramFolder), 2);
     WriteSetup("[language]\nCurrentLanguage=3\n");
-    EXPECT_EQ(ReadStoredLanguage(state), std::nullopt);
+    EXPECT_EQ(ReadStoredLanguage(state.ProgramFolder), std::nullopt);
     WriteSetup("[language]\nCurrentLanguage=chinese\n");
-    EXPECT_EQ(ReadStoredLanguage(state), std::nullopt);
+    EXPECT_EQ(ReadStoredLanguage(state.ProgramFolder), std::nullopt);
 }
 
 TEST_F(SettingsFilesTest, SetupValueIsWrittenEvenWithoutTheLanguageFolder) {
     std::filesystem::remove_all(folder.Root() / "language");
-    EXPECT_TRUE(WriteSetupValue(state, "comPort", 5));
+    EXPECT_TRUE(WriteSetupValue(state.ProgramFolder, "comPort", 5));
     EXPECT_EQ(TempFolder::ReadFile(folder.Root() / "language" / "mysetup.ini"), "[language]\ncomPort=5\n");
 }
 
 TEST_F(SettingsFilesTest, RememberedFeaturesRoundTrip) {
     TempFolder::WriteFile(FlagsFile(), std::string("\x01\x00\x01\x00", 4));
-    LoadRememberedFeatures(state);
+    LoadRememberedFeatures(state.Features, state.ProgramFolder);
     EXPECT_EQ(state.Features.Remembered, (std::array<std::uint8_t, 4>{1, 0, 1, 0}));
     state.Features.Remembered[3] = 1;
-    EXPECT_TRUE(WriteRememberedFeatures(state));
+    EXPECT_TRUE(WriteRememberedFeatures(state.Features, state.ProgramFolder));
     EXPECT_EQ(TempFolder::ReadFile(FlagsFile()), std::string("\x01\x00\x01\x01", 4));
 }
 
 TEST_F(SettingsFilesTest, MissingShortOrDamagedFeatureFileGivesCleanFlags) {
     state.Features.Remembered = {1, 1, 1, 1};
-    LoadRememberedFeatures(state);
+    LoadRememberedFeatures(state.Features, state.ProgramFolder);
     EXPECT_EQ(state.Features.Remembered, (std::array<std::uint8_t, 4>{0, 0, 0, 0}));
 
     TempFolder::WriteFile(FlagsFile(), std::string("\x01\x01\x01", 3));
-    LoadRememberedFeatures(state);
+    LoadRememberedFeatures(state.Features, state.ProgramFolder);
     EXPECT_EQ(state.Features.Remembered, (std::array<std::uint8_t, 4>{0, 0, 0, 0}));
 
     TempFolder::WriteFile(FlagsFile(), std::string("\xFF\x00\x02\x00\x09", 5));
-    LoadRememberedFeatures(state);
+    LoadRememberedFeatures(state.Features, state.ProgramFolder);
     EXPECT_EQ(state.Features.Remembered, (std::array<std::uint8_t, 4>{1, 0, 1, 0}));
 }
 
 TEST_F(SettingsFilesTest, UnwritableFeatureFileIsOnlyReported) {
     std::filesystem::create_directory(FlagsFile());
-    EXPECT_FALSE(WriteRememberedFeatures(state));
-    LoadRememberedFeatures(state);
+    EXPECT_FALSE(WriteRememberedFeatures(state.Features, state.ProgramFolder));
+    LoadRememberedFeatures(state.Features, state.ProgramFolder);
     EXPECT_EQ(state.Features.Remembered, (std::array<std::uint8_t, 4>{0, 0, 0, 0}));
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/AppState.h"
 #include "app/Shutdown.h"
 #include "app/Startup.h"
 #include "support/ScriptedPrompter.h"

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/AppState.h"
 #include "app/LanguageChoice.h"
 #include "app/Startup.h"
 #include "services/IniFile.h"
@@ -33,9 +34,11 @@ protected:
                               "[Main]\n12000=Radio CPS\n");
         TempFolder::WriteFile(folder.ProgramFolder() / "language" / "chinese.ini", "[Main]\n12000=CPS-zh\n");
     }
-    void WriteSetup(const std::string& text) { TempFolder::WriteFile(SetupFilePath(state), text); }
+    void WriteSetup(const std::string& text) {
+        TempFolder::WriteFile(SetupFilePath(state.ProgramFolder), text);
+    }
     std::string Stored(const std::string& key) const {
-        return ReadIniString(SetupFilePath(state), "language", key, "none");
+        return ReadIniString(SetupFilePath(state.ProgramFolder), "language", key, "none");
     }
     bool Start(const std::string& locale) { return RunStartup(state, shell, {locale, {"2024-05-01", 5}}); }
 
@@ -68,7 +71,7 @@ TEST_F(StartupTest, GivingUpTheFirstRunSearchWritesNothing) {
     WriteSetup(setup);
     shell.RadioAnswers = false;
     EXPECT_FALSE(Start("en_US"));
-    EXPECT_EQ(TempFolder::ReadFile(SetupFilePath(state)), setup);
+    EXPECT_EQ(TempFolder::ReadFile(SetupFilePath(state.ProgramFolder)), setup);
     EXPECT_EQ(shell.SplashLanguage, 0);
     for (const char* name : {"Habit.ini", "BatchFun.ini", "Setting.ini"})
         EXPECT_FALSE(std::filesystem::exists(folder.ProgramFolder() / name)) << name;
@@ -81,14 +84,14 @@ TEST_F(StartupTest, StoredLanguageOtherThanTheLocalesIsTakenOverByTheMainWindow)
     EXPECT_EQ(state.Language.CurrentLanguage, kChinese);
     EXPECT_EQ(state.Language.PreviousLanguage, kEnglish);
     EXPECT_EQ(state.ProgramTitle, "CPS-zh");
-    EXPECT_TRUE(LanguageChangePending(state));
+    EXPECT_TRUE(LanguageChangePending(state.Language));
 }
 
 TEST_F(StartupTest, UnknownStoredLanguageKeepsTheLocalesAndStoresIt) {
     WriteSetup("[language]\nIsFirstRun=0\nCurrentLanguage=7\n");
     ASSERT_TRUE(Start("zh_CN.UTF-8"));
     EXPECT_EQ(state.Language.CurrentLanguage, kChinese);
-    EXPECT_FALSE(LanguageChangePending(state));
+    EXPECT_FALSE(LanguageChangePending(state.Language));
     EXPECT_EQ(Stored("CurrentLanguage"), "2");
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/AppState.h"
 #include "channels/BatchFunFile.h"
 #include "support/TempFolder.h"
 
@@ -18,7 +19,7 @@ protected:
 };
 
 TEST_F(BatchFunFileTest, MissingFileSelectsEveryItemAndIsWritten) {
-    LoadBatchItemSelection(state);
+    LoadBatchItemSelection(state.BatchItems, state.ProgramFolder);
     for (const std::uint8_t item : state.BatchItems)
         EXPECT_EQ(item, 1);
     EXPECT_EQ(TempFolder::ReadFile(File()), std::string(20, '\x01'));
@@ -30,7 +31,7 @@ TEST_F(BatchFunFileTest, AnyNonZeroByteSelectsItsItem) {
     record[4] = '\xFF';
     record[19] = '\x02';
     TempFolder::WriteFile(File(), record);
-    LoadBatchItemSelection(state);
+    LoadBatchItemSelection(state.BatchItems, state.ProgramFolder);
     BatchItemSelection expected{};
     expected[0] = expected[4] = expected[19] = 1;
     EXPECT_EQ(state.BatchItems, expected);
@@ -40,7 +41,7 @@ TEST_F(BatchFunFileTest, UnreadableFileLeavesTheSelectionAsItWas) {
     TempFolder::WriteFile(File(), std::string(5, '\x01'));
     state.BatchItems.fill(0);
     state.BatchItems[7] = 1;
-    LoadBatchItemSelection(state);
+    LoadBatchItemSelection(state.BatchItems, state.ProgramFolder);
     BatchItemSelection expected{};
     expected[7] = 1;
     EXPECT_EQ(state.BatchItems, expected);

@@ -38,10 +38,10 @@ TEST(DecimalText, IgnoresTheGlobalLocale) {
     }
     const std::locale previous = std::locale::global(comma);
     AppState state;
-    EXPECT_EQ(ClampToBand(state, "435.125", false), "435.12500");
-    EXPECT_EQ(ClampToBand(state, "435,125", false), "400.00000");
+    EXPECT_EQ(ClampToBand(state.Model, state, "435.125", false), "435.12500");
+    EXPECT_EQ(ClampToBand(state.Model, state, "435,125", false), "400.00000");
     EXPECT_EQ(TextToDigits(state.Model, "4.35125e2"), "43512500");
-    EXPECT_EQ(DigitsToDisplay(state, "43512500"), "435.12500");
+    EXPECT_EQ(DigitsToDisplay(state.Model, state, "43512500"), "435.12500");
     EXPECT_EQ(PlainDecimalText(136.5), "136.5");
     std::locale::global(previous);
     std::setlocale(LC_ALL, "C");

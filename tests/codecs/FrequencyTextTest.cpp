@@ -38,32 +38,32 @@ TEST_F(FrequencyText, TextToDigitsGivesTheLowerLimitForTextThatIsNoFrequency) {
 }
 
 TEST_F(FrequencyText, DigitsToDisplayPlacesThePointAfterThreeDigits) {
-    EXPECT_EQ(DigitsToDisplay(state, "43512500"), "435.12500");
-    EXPECT_EQ(DigitsToDisplay(state, "04350000"), "43.50000");
-    EXPECT_EQ(DigitsToDisplay(state, "FFFFFFFF"), "");
-    EXPECT_EQ(DigitsToDisplay(state, std::string_view("\0\0\0\0\0\0\0\0", 8)), "");
+    EXPECT_EQ(DigitsToDisplay(state.Model, state, "43512500"), "435.12500");
+    EXPECT_EQ(DigitsToDisplay(state.Model, state, "04350000"), "43.50000");
+    EXPECT_EQ(DigitsToDisplay(state.Model, state, "FFFFFFFF"), "");
+    EXPECT_EQ(DigitsToDisplay(state.Model, state, std::string_view("\0\0\0\0\0\0\0\0", 8)), "");
     EXPECT_TRUE(prompter.Prompts.empty());
-    EXPECT_EQ(DigitsToDisplay(state, "43A12500"), "400");
-    EXPECT_EQ(DigitsToDisplay(state, "4.351250"), "400");
+    EXPECT_EQ(DigitsToDisplay(state.Model, state, "43A12500"), "400");
+    EXPECT_EQ(DigitsToDisplay(state.Model, state, "4.351250"), "400");
     ASSERT_EQ(prompter.Prompts.size(), 2u);
     EXPECT_EQ(prompter.Prompts[0].Text, "Not IsNumeric");
     EXPECT_EQ(prompter.Prompts[0].Buttons, MsgButtons::Ok);
 }
 
 TEST_F(FrequencyText, ClampToBandPullsOutsideValuesToTheNearerLimitAndWarns) {
-    EXPECT_EQ(ClampToBand(state, "399.99", true), "400.00000");
-    EXPECT_EQ(ClampToBand(state, "480.000001", true), "480.00000");
-    EXPECT_EQ(ClampToBand(state, "abc", true), "400.00000");
+    EXPECT_EQ(ClampToBand(state.Model, state, "399.99", true), "400.00000");
+    EXPECT_EQ(ClampToBand(state.Model, state, "480.000001", true), "480.00000");
+    EXPECT_EQ(ClampToBand(state.Model, state, "abc", true), "400.00000");
     ASSERT_EQ(prompter.Numbers(), (std::vector<int>{9021, 9021, 9021}));
     EXPECT_EQ(prompter.Prompts[0].Icon, MsgIcon::Warning);
 }
 
 TEST_F(FrequencyText, ClampToBandKeepsInsideValuesRoundedAndSilent) {
-    EXPECT_EQ(ClampToBand(state, "400", true), "400.00000");
-    EXPECT_EQ(ClampToBand(state, "480", true), "480.00000");
-    EXPECT_EQ(ClampToBand(state, "435.123455", true), "435.12346");
-    EXPECT_EQ(ClampToBand(state, "479.999996", true), "480.00000");
-    EXPECT_EQ(ClampToBand(state, "1e3", false), "480.00000");
+    EXPECT_EQ(ClampToBand(state.Model, state, "400", true), "400.00000");
+    EXPECT_EQ(ClampToBand(state.Model, state, "480", true), "480.00000");
+    EXPECT_EQ(ClampToBand(state.Model, state, "435.123455", true), "435.12346");
+    EXPECT_EQ(ClampToBand(state.Model, state, "479.999996", true), "480.00000");
+    EXPECT_EQ(ClampToBand(state.Model, state, "1e3", false), "480.00000");
     EXPECT_TRUE(prompter.Prompts.empty());
 }
 

@@ -13,7 +13,7 @@ protected:
 
     std::string Compute(std::string_view rx, std::string_view text, bool isShift, std::string_view old,
                         int& direction) {
-        return ComputeShift(state, rx, text, isShift, old, direction);
+        return ComputeShift(state.Model, state, rx, text, isShift, old, direction);
     }
 
     AppState state;
@@ -30,14 +30,14 @@ TEST_F(Shift, ShiftTextSignsTheMagnitudeAndTreatsDamagedDigitsAsZero) {
 }
 
 TEST_F(Shift, TransmitFrequencyFollowsReceiveAndShift) {
-    EXPECT_EQ(TxFromRx(state, "43500000", "0500000", 2, false), "440.00000");
-    EXPECT_EQ(TxFromRx(state, "43500000", "0500000", 0, false), "435.00000");
-    EXPECT_EQ(TxFromRx(state, "43500000", "0500000", 1, true), "-5.00000");
-    EXPECT_EQ(TxFromRx(state, "FFFFFFFF", "0500000", 1, true), "");
-    EXPECT_EQ(TxFromRx(state, "00300000", "0500000", 1, false), "-2.00000");
-    EXPECT_EQ(TxDisplay(state, "00300000", "0500000", 1, false), "2.00000");
-    EXPECT_EQ(TxDisplay(state, "43500000", "0500000", 2, true), "+5.00000");
-    EXPECT_EQ(TxDisplay(state, "", "0500000", 2, false), "");
+    EXPECT_EQ(TxFromRx(state.Model, state, "43500000", "0500000", 2, false), "440.00000");
+    EXPECT_EQ(TxFromRx(state.Model, state, "43500000", "0500000", 0, false), "435.00000");
+    EXPECT_EQ(TxFromRx(state.Model, state, "43500000", "0500000", 1, true), "-5.00000");
+    EXPECT_EQ(TxFromRx(state.Model, state, "FFFFFFFF", "0500000", 1, true), "");
+    EXPECT_EQ(TxFromRx(state.Model, state, "00300000", "0500000", 1, false), "-2.00000");
+    EXPECT_EQ(TxDisplay(state.Model, state, "00300000", "0500000", 1, false), "2.00000");
+    EXPECT_EQ(TxDisplay(state.Model, state, "43500000", "0500000", 2, true), "+5.00000");
+    EXPECT_EQ(TxDisplay(state.Model, state, "", "0500000", 2, false), "");
 }
 
 TEST_F(Shift, TransmitFrequencySetsDirectionAndMagnitude) {

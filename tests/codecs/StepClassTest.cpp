@@ -31,7 +31,7 @@ class StepClasses : public ::testing::TestWithParam<Settling> {};
 TEST_P(StepClasses, ReceiveSettlesOnTheFirstRasterThatFits) {
     AppState state;
     ChannelRecord channel = Channel(GetParam().Rx);
-    SettleStepClasses(state, channel);
+    SettleStepClasses(state.Model, state, channel);
     EXPECT_EQ(CutFixedText(channel.RxDigits), GetParam().SettledRx);
     EXPECT_EQ(channel.RxStepClass, GetParam().StepClass);
     EXPECT_EQ(channel.TxStepClass, GetParam().StepClass);
@@ -49,11 +49,11 @@ TEST(StepClassesOfBand, RastersCountFromTheLowerLimit) {
     AppState state;
     SetBandLimits(state.Model, "136 - 174 MHz");
     ChannelRecord channel = Channel("13600400");
-    SettleStepClasses(state, channel);
+    SettleStepClasses(state.Model, state, channel);
     EXPECT_EQ(CutFixedText(channel.RxDigits), "13600000");
     SetBandLimits(state.Model, "145 - 174 MHz");
     channel = Channel("13600400");
-    SettleStepClasses(state, channel);
+    SettleStepClasses(state.Model, state, channel);
     EXPECT_EQ(CutFixedText(channel.RxDigits), "13600500");
     EXPECT_EQ(channel.RxStepClass, 0);
 }
@@ -81,7 +81,7 @@ TEST_P(DuplexStepClasses, TransmitSettlesFromTheSettledReceiveAndTheShiftFollows
     AppState state;
     const DuplexSettling& expected = GetParam();
     ChannelRecord channel = Channel(expected.Rx, expected.Direction, expected.Shift);
-    SettleStepClasses(state, channel);
+    SettleStepClasses(state.Model, state, channel);
     EXPECT_EQ(CutFixedText(channel.RxDigits), expected.SettledRx);
     EXPECT_EQ(channel.ShiftDirection, expected.SettledDirection);
     EXPECT_EQ(CutFixedText(channel.ShiftDigits), expected.SettledShift);
@@ -104,7 +104,7 @@ TEST(StepClassesOfBand, ChannelWithoutReceiveFrequencyIsLeftAlone) {
     for (std::string_view rx : {"", "FFFFFFFF", "43A00000"}) {
         ChannelRecord channel = Channel(rx);
         const ChannelRecord before = channel;
-        SettleStepClasses(state, channel);
+        SettleStepClasses(state.Model, state, channel);
         EXPECT_EQ(channel, before) << rx;
     }
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/AppState.h"
 #include "app/NewRadioData.h"
 #include "factory/FactoryMarker.h"
 #include "factory/TestDataFile.h"
@@ -31,13 +32,13 @@ TEST(FactoryMarkerTest, CheckReadsTheMarkerFileAndClearsTheTestData) {
     state.WorkingTestData[0] = 1;
     state.SavedTestData[0] = 1;
 
-    CheckFactoryTestMode(state);
+    CheckFactoryTestMode(state, state.ProgramFolder);
     EXPECT_FALSE(state.FactoryTestMode);
     EXPECT_EQ(state.WorkingTestData, TestData{});
     EXPECT_EQ(state.SavedTestData, TestData{});
 
     TempFolder::WriteFile(folder.ProgramFolder() / "TestData.ini", std::string(kFactoryAccessText) + "  ");
-    CheckFactoryTestMode(state);
+    CheckFactoryTestMode(state, state.ProgramFolder);
     EXPECT_TRUE(state.FactoryTestMode);
 }
 

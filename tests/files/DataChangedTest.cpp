@@ -12,7 +12,7 @@ namespace {
 class DataChangedTest : public FileTest {
 protected:
     void SetUp() override {
-        AppendDefaultChannel(state, 2, "436");
+        AppendDefaultChannel(state.Data.Channels, state.Model, 2, "436");
         WriteDataFile(PathOf("a.dat"), state.Data);
         ASSERT_TRUE(OpenDataFile(state, windows, PathOf("a.dat")));
         ASSERT_EQ(state.Data.Channels.Count, 2);
@@ -29,8 +29,8 @@ struct Edit {
 
 const Edit kEdits[] = {
     {"channel setting", [](AppState& s) { s.Data.Channels.Records[0].TxPower = 1; }},
-    {"last channel removed", [](AppState& s) { DeleteChannelAt(s, 1); }},
-    {"first channel removed", [](AppState& s) { DeleteChannelAt(s, 0); }},
+    {"last channel removed", [](AppState& s) { DeleteChannelAt(s.Data.Channels, 1); }},
+    {"first channel removed", [](AppState& s) { DeleteChannelAt(s.Data.Channels, 0); }},
     {"band code", [](AppState& s) { s.Data.Model.BandCode = 7; }},
     {"model code", [](AppState& s) { SetFixedText(s.Data.Model.ModelCode, "RB516G"); }},
     {"function setting", [](AppState& s) { s.Data.Functions.Dtmf.IdLength = 5; }},

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "app/ProgramVersion.h"
 #include "files/DataChanged.h"
 #include "files/DataFile.h"
 #include "files/FileTestSupport.h"

@@ -1,5 +1,6 @@
 #include <gmock/gmock.h>
 
+#include "app/ProgramVersion.h"
 #include "files/DataChanged.h"
 #include "files/DataFile.h"
 #include "files/FileCommands.h"

@@ -14,7 +14,7 @@ class ChannelPacking : public ImageFixture {};
 TEST_F(ChannelPacking, MapsAndSlotsOfTheFirstAndLastChannel) {
     Add(1, "435.125");
     Add(128, "400");
-    ASSERT_TRUE(PackRadioImage(state).Ok);
+    ASSERT_TRUE(PackRadioImage(state, state).Ok);
     EXPECT_THAT(Bytes(2048, 16), ElementsAre(0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
                                              0xFF, 0xFF, 0xFF, 0xFF, 0x7F));
     EXPECT_EQ(state.Image[2064], 0xFE);
@@ -23,7 +23,7 @@ TEST_F(ChannelPacking, MapsAndSlotsOfTheFirstAndLastChannel) {
     EXPECT_THAT(Bytes(16, 2016), Each(0xFF));
 
     state.Data.Channels.Records[0].ScanSkip = 1;
-    PackRadioImage(state);
+    PackRadioImage(state, state);
     EXPECT_EQ(state.Image[2048], 0xFE);
     EXPECT_EQ(state.Image[2064], 0xFF);
 }
@@ -35,12 +35,12 @@ TEST_F(ChannelPacking, TxIsRxPlusShiftAndTonesSplitIntoByteAndFlag) {
     r.RxTone = 166;
     r.TxTone = 167;
     Add(2, "435").RxTone = 282;
-    PackRadioImage(state);
+    PackRadioImage(state, state);
     EXPECT_THAT(Bytes(0, 16), ElementsAre(0x02, 0xDC, 0x6C, 0x00, 0x02, 0xD4, 0xCA, 0xE0, 166, 51, 0x00, 0x80,
                                           0x02, 0x00, 0x00, 0x10));
     EXPECT_THAT(Bytes(24, 4), ElementsAre(166, 0, 0x80, 0x00));
 
-    UnpackRadioImage(state);
+    UnpackRadioImage(state, state);
     EXPECT_EQ(state.Data.Channels.Records[0].TxTone, 167);
     EXPECT_EQ(state.Data.Channels.Records[1].RxTone, 282);
 }
@@ -54,7 +54,7 @@ TEST_F(ChannelPacking, FlagsShareTheirBytesAsLaidOut) {
     r.OptionalSignalling = 1;
     r.AutoDial1 = 16;
     r.AutoDial2 = 3;
-    PackRadioImage(state);
+    PackRadioImage(state, state);
     EXPECT_THAT(Bytes(8, 7), ElementsAre(84, 0, 0xD9, 0x5E, 0x9A, 16, 3));
 }
 
@@ -64,7 +64,7 @@ TEST_F(ChannelPacking, OutOfRangeValuesAreMaskedToTheirBits) {
     r.TxPower = 5;
     r.BusyLock = 7;
     r.TxInhibit = -1;
-    PackRadioImage(state);
+    PackRadioImage(state, state);
     EXPECT_EQ(state.Image[12], 0x01);
     EXPECT_EQ(state.Image[10], 0x4C);
 }
@@ -80,7 +80,7 @@ TEST_F(ChannelPacking, DamagedSlotsAreSkippedOrMadeSimplex) {
     const std::uint8_t low[4] = {0x00, 0x42, 0x64, 0x18};
     std::copy(low, low + 4, &state.Image[0]);  // channel 1: RX 43.51 MHz
 
-    UnpackRadioImage(state);
+    UnpackRadioImage(state, state);
     ASSERT_EQ(state.Data.Channels.Count, 2);
     for (int i = 0; i < 2; ++i) {
         const ChannelRecord& r = state.Data.Channels.Records[i];

@@ -21,18 +21,18 @@ TEST_F(ChannelTableTest, ReferencesMoveToAnExistingChannelOfTheirGroupElseOfAll)
     scan.Priority2Channel = 1;
     alert.EmergencyGroup = 0;
     alert.EmergencyChannel = 3;
-    RevalidateChannelReferences(state);
+    RevalidateChannelReferences(state.Data);
     EXPECT_EQ(Reference(scan.Priority1Group, scan.Priority1Channel), 206);
     EXPECT_EQ(Reference(scan.Priority2Group, scan.Priority2Channel), 204);
     EXPECT_EQ(Reference(alert.EmergencyGroup, alert.EmergencyChannel), 204);
 
-    DeleteChannelByNumber(state, 20);
-    DeleteChannelAt(state, 0);
-    RevalidateChannelReferences(state);
+    DeleteChannelByNumber(state.Data.Channels, 20);
+    DeleteChannelAt(state.Data.Channels, 0);
+    RevalidateChannelReferences(state.Data);
     EXPECT_EQ(Reference(scan.Priority1Group, scan.Priority1Channel), 308);
 
-    DeleteChannelByNumber(state, 40);
-    RevalidateChannelReferences(state);
+    DeleteChannelByNumber(state.Data.Channels, 40);
+    RevalidateChannelReferences(state.Data);
     EXPECT_EQ(Reference(alert.EmergencyGroup, alert.EmergencyChannel), 0);
 }
 
@@ -60,7 +60,7 @@ TEST_F(ChannelTableTest, EachReferenceSettlesOnItsGroupElseOnTheLowestChannelOfA
         SCOPED_TRACE(Reference(r.Group, r.Position));
         scan.Priority1Group = scan.Priority2Group = alert.EmergencyGroup = r.Group;
         scan.Priority1Channel = scan.Priority2Channel = alert.EmergencyChannel = r.Position;
-        RevalidateChannelReferences(state);
+        RevalidateChannelReferences(state.Data);
         EXPECT_EQ(Reference(scan.Priority1Group, scan.Priority1Channel), r.Expected);
         EXPECT_EQ(Reference(scan.Priority2Group, scan.Priority2Channel), r.Expected);
         EXPECT_EQ(Reference(alert.EmergencyGroup, alert.EmergencyChannel), r.Expected);
@@ -70,7 +70,7 @@ TEST_F(ChannelTableTest, EachReferenceSettlesOnItsGroupElseOnTheLowestChannelOfA
 TEST_F(ChannelTableTest, AFullListTakesNoFurtherChannel) {
     for (int n = 1; n <= 128; ++n)
         Add(n + 200, "435");
-    EXPECT_EQ(AppendDefaultChannel(state, 1, "435"), nullptr);
+    EXPECT_EQ(AppendDefaultChannel(state.Data.Channels, state.Model, 1, "435"), nullptr);
     EXPECT_EQ(state.Data.Channels.Count, 128);
 }
 

@@ -15,7 +15,7 @@ using ::testing::ElementsAre;
 
 class FunctionPacking : public ImageFixture {
 protected:
-    FunctionPacking() { ResetFunctionSettings(state); }
+    FunctionPacking() { ResetFunctionSettings(state.Data.Functions); }
 
     DtmfSettings& Dtmf() { return state.Data.Functions.Dtmf; }
 

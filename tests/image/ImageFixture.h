@@ -21,7 +21,9 @@ protected:
         state.Image.fill(0xFF);
     }
 
-    ChannelRecord& Add(int number, const std::string& rx) { return *AppendDefaultChannel(state, number, rx); }
+    ChannelRecord& Add(int number, const std::string& rx) {
+        return *AppendDefaultChannel(state.Data.Channels, state.Model, number, rx);
+    }
 
     std::vector<std::uint8_t> Bytes(int address, int count) const {
         return {state.Image.begin() + address, state.Image.begin() + address + count};

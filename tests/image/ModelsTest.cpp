@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "image/Models.h"
+#include "link/CompatibilityCheck.h"
 
 namespace mox {
 namespace {

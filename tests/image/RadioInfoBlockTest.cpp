@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/AppState.h"
 #include "image/RadioInfoBlock.h"
 
 namespace mox {
@@ -18,7 +19,7 @@ TEST(RadioInfoBlockTest, TextsEndAtTheirFirstNulOrErasedByte) {
     std::copy(std::begin(chinese), std::end(chinese), state.InfoBlock.begin() + 480);
     state.Model.BandCode = 7;
 
-    UnpackRadioInfoBlock(state);
+    UnpackRadioInfoBlock(state.InfoBlock, state.Model, state.Info);
 
     EXPECT_EQ(state.Info.SerialNumber, "ABC");
     EXPECT_EQ(state.Info.SalesArea, "5555");
@@ -29,10 +30,10 @@ TEST(RadioInfoBlockTest, TextsEndAtTheirFirstNulOrErasedByte) {
 
 TEST(RadioInfoBlockTest, ErasedBlockGivesEmptyTextsAndKeepsModelAndVersion) {
     AppState state;
-    ResetRadioInfo(state, Today{"09.07.2024", 7});
+    ResetRadioInfo(state.Info, state.Model, Today{"09.07.2024", 7});
     state.InfoBlock.fill(0xFF);
 
-    UnpackRadioInfoBlock(state);
+    UnpackRadioInfoBlock(state.InfoBlock, state.Model, state.Info);
 
     for (const std::string* text :
          {&state.Info.SalesArea, &state.Info.BatchNumber, &state.Info.CustomerCode, &state.Info.SerialNumber,
@@ -47,13 +48,13 @@ TEST(RadioInfoBlockTest, ErasedBlockGivesEmptyTextsAndKeepsModelAndVersion) {
 // texts an information read brought are the radio's bytes. The two must never be decoded alike.
 TEST(RadioInfoBlockTest, TextsFromTheRadioAndTheProgramsOwnKeepTheirEncodings) {
     AppState state;
-    ResetRadioInfo(state, Today{"2026\xE5\xB9\xB4", 1});  // 2026年
+    ResetRadioInfo(state.Info, state.Model, Today{"2026\xE5\xB9\xB4", 1});  // 2026年
     for (std::string RadioInfo::*field :
          {&RadioInfo::FactoryDate, &RadioInfo::SerialNumber, &RadioInfo::InfoModel})
         EXPECT_EQ(EncodingOf(state.Info, field), TextEncoding::Utf8);
 
     state.InfoBlock.fill(0xFF);
-    UnpackRadioInfoBlock(state);
+    UnpackRadioInfoBlock(state.InfoBlock, state.Model, state.Info);
     for (std::string RadioInfo::*field :
          {&RadioInfo::FactoryDate, &RadioInfo::SerialNumber, &RadioInfo::Handler, &RadioInfo::SalesArea,
           &RadioInfo::RepairReason})
@@ -61,7 +62,7 @@ TEST(RadioInfoBlockTest, TextsFromTheRadioAndTheProgramsOwnKeepTheirEncodings) {
     EXPECT_EQ(EncodingOf(state.Info, &RadioInfo::InfoModel), TextEncoding::Utf8);
     EXPECT_EQ(EncodingOf(state.Info, &RadioInfo::VersionInfo), TextEncoding::Utf8);
 
-    ResetRadioInfo(state, Today{"2026-01-02", 1});
+    ResetRadioInfo(state.Info, state.Model, Today{"2026-01-02", 1});
     EXPECT_EQ(EncodingOf(state.Info, &RadioInfo::FactoryDate), TextEncoding::Utf8);
 }
 

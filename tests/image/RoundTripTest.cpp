@@ -52,7 +52,7 @@ protected:
         std::shuffle(numbers.begin(), numbers.end(), random);
         for (int i = Pick(0, 128); i > 0; --i)
             RandomChannel(numbers[i - 1]);
-        for (const BitField<AppState>& field : FunctionSettingFields())
+        for (const BitField<RadioRecords>& field : FunctionSettingFields())
             field.Set(state, Pick(0, field.Mask()));
         DtmfSettings& dtmf = state.Data.Functions.Dtmf;
         // Unpacking pads texts with blanks, as fixed-length texts are padded.
@@ -140,10 +140,10 @@ protected:
 TEST_F(RoundTrip, PackUnpackPackGivesTheSameImageAndRecords) {
     for (int run = 0; run < kRuns; ++run) {
         RandomData();
-        ASSERT_TRUE(PackRadioImage(state).Ok);
+        ASSERT_TRUE(PackRadioImage(state, state).Ok);
         const RadioImage first = state.Image;
         const RadioData before = state.Data;
-        UnpackRadioImage(state);
+        UnpackRadioImage(state, state);
         ASSERT_EQ(state.Data.Functions, before.Functions) << run;
         ASSERT_EQ(state.Data.Channels.Count, before.Channels.Count) << run;
         for (int i = 0; i < before.Channels.Count; ++i) {
@@ -151,7 +151,7 @@ TEST_F(RoundTrip, PackUnpackPackGivesTheSameImageAndRecords) {
             ASSERT_NE(r, nullptr);
             ASSERT_EQ(*r, before.Channels.Records[i]) << run;
         }
-        ASSERT_TRUE(PackRadioImage(state).Ok);
+        ASSERT_TRUE(PackRadioImage(state, state).Ok);
         ASSERT_EQ(state.Image, first) << run;
     }
 }
@@ -160,8 +160,8 @@ TEST_F(RoundTrip, UnpackThenPackGivesBackTheImage) {
     for (int run = 0; run < kRuns; ++run) {
         RandomImage();
         const RadioImage read = state.Image;
-        UnpackRadioImage(state);
-        ASSERT_TRUE(PackRadioImage(state).Ok);
+        UnpackRadioImage(state, state);
+        ASSERT_TRUE(PackRadioImage(state, state).Ok);
         const auto differ = std::mismatch(read.begin(), read.end(), state.Image.begin());
         ASSERT_EQ(differ.first, read.end()) << "run " << run << " address " << differ.first - read.begin();
     }

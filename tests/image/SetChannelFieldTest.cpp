@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 
+#include "app/ChannelFieldCommand.h"
 #include "image/ImageFixture.h"
-#include "image/SetChannelField.h"
 
 namespace mox::test {
 namespace {

@@ -21,7 +21,7 @@ class FirstRunSearchTest : public LinkFixture {
 protected:
     FirstRunSearch& Search() {
         if (!search)
-            search = std::make_unique<FirstRunSearch>(state, port, time, *ports, view);
+            search = std::make_unique<FirstRunSearch>(state, state.Link, port, time, *ports, view);
         return *search;
     }
     int ProgramRequests() const { return static_cast<int>(port.Written.size()); }

@@ -1,4 +1,5 @@
 #include "LinkFixture.h"
+#include "services/SetupFile.h"
 
 #include "image/Models.h"
 #include "services/NumberText.h"
@@ -20,7 +21,7 @@ LinkFixture::LinkFixture() {
     state.Versions.Firm = {{"V200", "V200"}};
     radio = std::make_unique<sim::SimRadio>();
     enumerator.Devices = {kCable};
-    ports = std::make_unique<PortMap>(MySetupFile(state), enumerator);
+    ports = std::make_unique<PortMap>(SetupFilePath(state.ProgramFolder), enumerator);
     state.Link.PortNumber = ports->MapByHand(kCable);
     port.Attach(kCable, *radio);
 }

@@ -1,12 +1,13 @@
 #include "LinkFixture.h"
 #include "services/IniFile.h"
+#include "services/SetupFile.h"
 
 namespace mox::test {
 namespace {
 
 class PortMapTest : public LinkFixture {
 protected:
-    PortMap Reopened() const { return PortMap(MySetupFile(state), enumerator); }
+    PortMap Reopened() const { return PortMap(SetupFilePath(state.ProgramFolder), enumerator); }
 };
 
 TEST_F(PortMapTest, NewDevicesGetTheLowestFreeNumberAndKeepItAcrossRuns) {
@@ -20,7 +21,7 @@ TEST_F(PortMapTest, NewDevicesGetTheLowestFreeNumberAndKeepItAcrossRuns) {
     EXPECT_EQ(later.PortList(), (std::vector<int>{2, 3}));
     EXPECT_EQ(later.DevicePath(3), "/dev/ttyACM0");
     EXPECT_EQ(later.DevicePath(1), kCable);
-    EXPECT_EQ(ReadIniString(MySetupFile(state), "ports", "COM3"), "/dev/ttyACM0");
+    EXPECT_EQ(ReadIniString(SetupFilePath(state.ProgramFolder), "ports", "COM3"), "/dev/ttyACM0");
 }
 
 TEST_F(PortMapTest, PathMappedByHandIsListedWhileItExists) {
@@ -35,7 +36,7 @@ TEST_F(PortMapTest, PathMappedByHandIsListedWhileItExists) {
 }
 
 TEST_F(PortMapTest, DamagedEntriesAreIgnored) {
-    const std::filesystem::path file = MySetupFile(state);
+    const std::filesystem::path file = SetupFilePath(state.ProgramFolder);
     WriteIniString(file, "ports", "COM0", "/dev/zero-port");
     WriteIniString(file, "ports", "COM256", "/dev/too-high");
     WriteIniString(file, "ports", "COMx", "/dev/not-a-number");
@@ -44,7 +45,7 @@ TEST_F(PortMapTest, DamagedEntriesAreIgnored) {
 }
 
 TEST_F(PortMapTest, OnlyTheFirstPortsSectionCounts) {
-    const std::filesystem::path file = MySetupFile(state);
+    const std::filesystem::path file = SetupFilePath(state.ProgramFolder);
     TempFolder::WriteFile(file,
                           "[ports]\nCOM1=/dev/ttyUSB0\n[language]\ncomPort=1\n[PORTS]\nCOM2=/dev/ttyS9\n");
     EXPECT_EQ(Reopened().Entries(), (std::map<int, std::string>{{1, kCable}}));

@@ -2,6 +2,7 @@
 
 #include "LinkFixture.h"
 #include "services/IniFile.h"
+#include "services/SetupFile.h"
 #include "services/Texts.h"
 
 namespace mox::test {
@@ -31,7 +32,7 @@ protected:
     }
 
     std::string SavedSetting(const char* key) const {
-        return ReadIniString(MySetupFile(state), "language", key, "missing");
+        return ReadIniString(SetupFilePath(state.ProgramFolder), "language", key, "missing");
     }
 
     // (device, handshaking, stop bits) of every opening of the port.

@@ -17,7 +17,7 @@ protected:
     }
 
     TempFolder folder;
-    AppState state;
+    Messages state;
 };
 
 TEST(LanguageSection, RangeOfTheNumberChoosesTheSection) {

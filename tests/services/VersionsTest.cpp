@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "app/AppState.h"
+#include "app/ProgramVersion.h"
 #include "services/Versions.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempFolder.h"
@@ -54,9 +56,9 @@ TEST(VersionTag, IsAVFollowedByThreeDigits) {
 }
 
 TEST_F(VersionsTest, RootFolderIsTheParentOfTheProgramFolder) {
-    EXPECT_EQ(RootFolder(state), folder.Root());
+    EXPECT_EQ(RootFolder(state.ProgramFolder), folder.Root());
     state.ProgramFolder = folder.ProgramFolder() / "";
-    EXPECT_EQ(RootFolder(state), folder.Root());
+    EXPECT_EQ(RootFolder(state.ProgramFolder), folder.Root());
 }
 
 TEST_F(VersionsTest, FirmPairsSayWhichProgramHandlesWhichVersion) {
@@ -65,10 +67,10 @@ TEST_F(VersionsTest, FirmPairsSayWhichProgramHandlesWhichVersion) {
     LoadVersionRecords(state);
     EXPECT_EQ(std::string(state.Data.FormatTag.data(), 4), "V200");
     EXPECT_EQ(state.Versions.CurrentVersion, "V200");
-    EXPECT_TRUE(IsHandledVersion(state, "V200", "V200"));
-    EXPECT_FALSE(IsHandledVersion(state, "V200", "V100"));
-    EXPECT_EQ(ProgramForVersion(state, "V100"), "V100");
-    EXPECT_EQ(ProgramForVersion(state, "V300"), "");
+    EXPECT_TRUE(IsHandledVersion(state.Versions, "V200", "V200"));
+    EXPECT_FALSE(IsHandledVersion(state.Versions, "V200", "V100"));
+    EXPECT_EQ(ProgramForVersion(state.Versions, "V100"), "V100");
+    EXPECT_EQ(ProgramForVersion(state.Versions, "V300"), "");
 }
 
 TEST_F(VersionsTest, FirmPairIsTheFirstAndTheLastFourCharacters) {
@@ -85,20 +87,20 @@ TEST_F(VersionsTest, FirmPairIsTheFirstAndTheLastFourCharacters) {
     ASSERT_EQ(state.Versions.Firm.size(), std::size(cases));
     for (std::size_t i = 0; i < std::size(cases); ++i)
         EXPECT_EQ(state.Versions.Firm[i], cases[i].second) << cases[i].first;
-    EXPECT_FALSE(IsHandledVersion(state, "V200", "V100"));
+    EXPECT_FALSE(IsHandledVersion(state.Versions, "V200", "V100"));
 }
 
 TEST_F(VersionsTest, OnlyCountedAndCompleteEntriesMatch) {
     WriteVersionFile("Firm0=V200V2\nFirm1=V300V300\n", 1);
     LoadVersionRecords(state);
-    EXPECT_FALSE(IsHandledVersion(state, "V200", "V200"));
-    EXPECT_EQ(ProgramForVersion(state, "V300"), "");
+    EXPECT_FALSE(IsHandledVersion(state.Versions, "V200", "V200"));
+    EXPECT_EQ(ProgramForVersion(state.Versions, "V300"), "");
 }
 
 TEST_F(VersionsTest, MissingFileHandlesNothing) {
     LoadVersionRecords(state);
     EXPECT_TRUE(state.Versions.Firm.empty());
-    EXPECT_FALSE(IsHandledVersion(state, "V200", "V200"));
+    EXPECT_FALSE(IsHandledVersion(state.Versions, "V200", "V200"));
     EXPECT_FALSE(SwitchToVersion(state, "V200"));
     EXPECT_EQ(prompter.Numbers(), std::vector<int>{9063});
     EXPECT_TRUE(starter.Started.empty());

@@ -27,8 +27,9 @@ bool WriteDefaults(const std::filesystem::path& folder, const std::string& model
     state.Data.Channels.Count = 0;
     int number = 1;
     for (const char* frequency : kDealerChannels) {
-        if (mox::ChannelRecord* channel = mox::AppendDefaultChannel(state, number++, frequency))
-            mox::SettleStepClasses(state, *channel);
+        if (mox::ChannelRecord* channel =
+                mox::AppendDefaultChannel(state.Data.Channels, state.Model, number++, frequency))
+            mox::SettleStepClasses(state.Model, state, *channel);
     }
     state.Document.CurrentPath = (folder / (modelCode + "_0.dat")).string();
     mox::NoDocumentWindows windows;

@@ -6,6 +6,7 @@
 #include "link/PortMap.h"
 #include "link/ui/FrmLink.h"
 #include "platform/QtSettingsStore.h"
+#include "services/SetupFile.h"
 
 namespace mox {
 
@@ -23,7 +24,7 @@ bool ProgramShell::Start(const StartupInput& input) {
 }
 
 void ProgramShell::RunFirstRunSearch(AppState& state) {
-    PortMap ports(MySetupFile(state), m_devices.Enumerator);
+    PortMap ports(SetupFilePath(state.ProgramFolder), m_devices.Enumerator);
     LoadFrmLink(state, m_devices.FirstRunPort, m_devices.Timers, ports);
 }
 

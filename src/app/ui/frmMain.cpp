@@ -25,6 +25,7 @@
 #include "link/LinkSettingsFile.h"
 #include "link/TransferEngine.h"
 #include "link/ui/FrmProgress.h"
+#include "services/SetupFile.h"
 #include "widgets/Twips.h"
 #include "widgets/UiText.h"
 
@@ -39,7 +40,7 @@ constexpr int kPaneWidthTwips = 3300;
 
 frmMain::frmMain(AppState& state, const MainWindowDevices& devices, QWidget* parent)
     : QMainWindow(parent),
-      Ports(MySetupFile(state), devices.Enumerator),
+      Ports(SetupFilePath(state.ProgramFolder), devices.Enumerator),
       m_state(state),
       m_devices(devices),
       m_previousViews(state.Redraw),
@@ -228,7 +229,7 @@ QAction* frmMain::ToolButton(const QString& key) const {
 }
 
 void frmMain::TakeLanguageChange() {
-    if (!mox::TakeLanguageChange(m_state))
+    if (!mox::TakeLanguageChange(m_state.Language))
         return;
     Change_Language();
     CloseCurAllWindows();

@@ -145,7 +145,7 @@ private:
     void PortSettings();
     void LanguageSettings();
     void Initialise();
-    void FileCommand(bool (*command)(AppState&, FileDialogs&, DocumentWindows&));
+    void FileCommand(bool (*command)(DocumentContext&, FileDialogs&, DocumentWindows&));
     // Calls CommitEdit() on each of these open windows that has it.
     void CommitEdits(const QList<QWidget*>& windows);
 

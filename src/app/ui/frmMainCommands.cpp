@@ -127,7 +127,7 @@ void frmMain::ConnectCommands() {
     }
 }
 
-void frmMain::FileCommand(bool (*command)(AppState&, FileDialogs&, DocumentWindows&)) {
+void frmMain::FileCommand(bool (*command)(DocumentContext&, FileDialogs&, DocumentWindows&)) {
     command(m_state, m_devices.Dialogs, *this);
 }
 

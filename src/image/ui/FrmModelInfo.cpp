@@ -64,8 +64,8 @@ void FrmModelInfo::FillBands(const QString& band) {
 }
 
 void FrmModelInfo::OnOK() {
-    m_changed =
-        ApplyModelChoice(m_state, Combo1->currentText().toStdString(), Combo2->currentText().toStdString());
+    m_changed = ApplyModelChoice(m_state, m_state, Combo1->currentText().toStdString(),
+                                 Combo2->currentText().toStdString());
     accept();
 }
 

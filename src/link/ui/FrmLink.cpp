@@ -44,7 +44,7 @@ FrmLink::FrmLink(AppState& state, SerialPort& port, TimerFactory& timers, PortMa
     layout->addLayout(buttons);
     resize(TwipsToPixels(7000), TwipsToPixels(4500));
 
-    m_search = std::make_unique<FirstRunSearch>(state, port, timers, ports, *this);
+    m_search = std::make_unique<FirstRunSearch>(state, state.Link, port, timers, ports, *this);
     connect(Combo1, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (!m_filling)
             m_search->SelectEntry(index);

@@ -36,7 +36,7 @@ FrmSetComm::FrmSetComm(AppState& state, PortMap& ports, QWidget* parent)
         grid->addWidget(Option1[i], i / kOptionColumns, i % kOptionColumns);
     }
     ShowAvailability();
-    if (const int selected = SelectedPortOption(state); selected >= 0)
+    if (const int selected = SelectedPortOption(state.Link); selected >= 0)
         Option1[selected]->setChecked(true);
 
     CommandOK = new QPushButton(Tr(9017), this);
@@ -45,7 +45,7 @@ FrmSetComm::FrmSetComm(AppState& state, PortMap& ports, QWidget* parent)
     CommandCancel = new QPushButton(Tr(9018), this);
     CommandCancel->setObjectName("CommandCancel");
     connect(CommandOK, &QPushButton::clicked, this, [this] {
-        ChoosePortOption(m_state, m_group->checkedId());
+        ChoosePortOption(m_state.Link, m_state.ProgramFolder, m_group->checkedId());
         accept();
     });
     connect(CommandCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -61,7 +61,7 @@ FrmSetComm::FrmSetComm(AppState& state, PortMap& ports, QWidget* parent)
 
 // A selected option whose port disappears stays selected, disabled.
 void FrmSetComm::ShowAvailability() {
-    const auto available = AvailablePortOptions(m_state, m_ports.PortList());
+    const auto available = AvailablePortOptions(m_state.VistaFlag, m_ports.PortList());
     for (int i = 0; i < kPortOptionCount; ++i)
         Option1[i]->setEnabled(available[i]);
 }

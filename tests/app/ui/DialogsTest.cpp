@@ -15,6 +15,7 @@
 #include "link/ui/FrmPassWord.h"
 #include "link/ui/FrmSetComm.h"
 #include "services/IniFile.h"
+#include "services/SetupFile.h"
 
 namespace mox::test {
 
@@ -23,9 +24,9 @@ namespace {
 class DialogsTest : public GuiFixture {};
 
 TEST_F(DialogsTest, PortOptionsFollowThePortsThatExist) {
-    WriteIniString(MySetupFile(state), "ports", "COM4", "/dev/ttyFOUR");
-    WriteIniString(MySetupFile(state), "ports", "COM5", "/dev/ttyFIVE");
-    WriteIniString(MySetupFile(state), "ports", "COM20", "/dev/ttyTWENTY");
+    WriteIniString(SetupFilePath(state.ProgramFolder), "ports", "COM4", "/dev/ttyFOUR");
+    WriteIniString(SetupFilePath(state.ProgramFolder), "ports", "COM5", "/dev/ttyFIVE");
+    WriteIniString(SetupFilePath(state.ProgramFolder), "ports", "COM20", "/dev/ttyTWENTY");
     enumerator.Devices = {kCable, "/dev/ttyFOUR", "/dev/ttyTWENTY"};
     frmMain& window = Main();
     FrmSetComm dialog(state, window.Ports, &window);
@@ -102,7 +103,7 @@ TEST_F(DialogsTest, RadioInformationTextsFromTheRadioAreDecodedAsChinese) {
     const std::string handler("LI\0\xFF", 4);
     std::copy(handler.begin(), handler.end(), state.InfoBlock.begin() + 480);
     state.Model.BandCode = 32;
-    UnpackRadioInfoBlock(state);
+    UnpackRadioInfoBlock(state.InfoBlock, state.Model, state.Info);
     FrmRadioInfo info(state);
     EXPECT_EQ(info.Text1[1]->text(), QString::fromUtf8("中文AB"));
     EXPECT_EQ(info.Text1[11]->text(), "LI");
@@ -112,7 +113,7 @@ TEST_F(DialogsTest, RadioInformationTextsFromTheRadioAreDecodedAsChinese) {
 // Today's date in the user's format may hold any character; the program wrote it, so it shows as written.
 TEST_F(DialogsTest, RadioInformationDatesOfNewDataShowAsWritten) {
     const QString date = QString::fromUtf8("٢٠٢٦/١/٢");
-    ResetRadioInfo(state, Today{date.toStdString(), 1});
+    ResetRadioInfo(state.Info, state.Model, Today{date.toStdString(), 1});
     FrmRadioInfo info(state);
     for (int box : {2, 3, 9, 10})
         EXPECT_EQ(info.Text1[box]->text(), date) << box;

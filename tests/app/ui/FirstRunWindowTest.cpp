@@ -8,6 +8,7 @@
 #include "link/LinkSettingsFile.h"
 #include "link/PortMap.h"
 #include "link/ui/FrmLink.h"
+#include "services/SetupFile.h"
 
 namespace mox::test {
 
@@ -17,7 +18,7 @@ class FirstRunWindowTest : public GuiFixture {
 protected:
     FirstRunWindowTest() {
         state.Link.IsFirstRun = true;
-        ports = std::make_unique<PortMap>(MySetupFile(state), enumerator);
+        ports = std::make_unique<PortMap>(SetupFilePath(state.ProgramFolder), enumerator);
     }
 
     std::unique_ptr<PortMap> ports;

@@ -8,6 +8,7 @@
 #include "link/LinkSettingsFile.h"
 #include "link/PortMap.h"
 #include "services/IniFile.h"
+#include "services/SetupFile.h"
 #include "services/Texts.h"
 
 namespace mox::test {
@@ -61,7 +62,7 @@ GuiFixture::GuiFixture() {
     radio = std::make_unique<sim::SimRadio>();
     enumerator.Devices = {kCable};
     port.Attach(kCable, *radio);
-    PortMap ports(MySetupFile(state), enumerator);
+    PortMap ports(SetupFilePath(state.ProgramFolder), enumerator);
     state.Link.PortNumber = ports.MapByHand(kCable);
 }
 
@@ -74,11 +75,11 @@ GuiFixture::~GuiFixture() {
 }
 
 void GuiFixture::WriteSetup(const std::string& key, const std::string& value) {
-    WriteIniString(MySetupFile(state), "language", key, value);
+    WriteIniString(SetupFilePath(state.ProgramFolder), "language", key, value);
 }
 
 std::string GuiFixture::ReadSetup(const std::string& key) const {
-    return ReadIniString(MySetupFile(state), "language", key);
+    return ReadIniString(SetupFilePath(state.ProgramFolder), "language", key);
 }
 
 frmMain& GuiFixture::Main(const std::function<void(frmMain&)>& registerWindows) {

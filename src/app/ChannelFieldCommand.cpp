@@ -1,0 +1,13 @@
+#include "app/ChannelFieldCommand.h"
+
+namespace mox {
+
+ChannelFieldContext ChannelFieldsOf(AppState& state) {
+    return {state.Data, state.Model, state.Habit.ShowTxAsShift, state, *state.Redraw};
+}
+
+void SetChannelField(AppState& state, int number, int column, const std::string& value) {
+    SetChannelField(ChannelFieldsOf(state), number, column, value);
+}
+
+}  // namespace mox

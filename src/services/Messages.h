@@ -1,0 +1,28 @@
+#pragma once
+
+#include <filesystem>
+
+#include "services/LanguageState.h"
+#include "services/Prompter.h"
+
+namespace mox {
+
+// What a rule needs to speak to the user: where the language files are, the language in force and
+// the prompter that shows message boxes and asks questions. A rule that may show a message takes this
+// and nothing more of the program's state.
+struct Messages {
+    Messages() : Prompts(&m_silentPrompter) {}
+    Messages(const Messages&) = delete;
+    Messages& operator=(const Messages&) = delete;
+
+    // The folder of the executables and the delivered files (the language files are in its folder
+    // "language"); its parent is the root folder.
+    std::filesystem::path ProgramFolder;
+    LanguageState Language;
+    Prompter* Prompts;
+
+private:
+    SilentPrompter m_silentPrompter;
+};
+
+}  // namespace mox
