@@ -15,6 +15,7 @@
 #include "link/SerialPort.h"
 #include "link/Timer.h"
 #include "services/SettingsStore.h"
+#include "widgets/WindowRegistry.h"
 
 class QAction;
 class QLabel;
@@ -39,16 +40,14 @@ struct MainWindowDevices {
     FileDialogs& Dialogs;
 };
 
-// Creates one editor window; the main window makes it a child window.
-using WindowFactory = std::function<QWidget*()>;
-
 // The multiple-document main window: menus, tool bar, navigation pane, status bar and the child
 // windows of the editors. It turns every command into a call of the part of the program that owns it.
 class frmMain : public QMainWindow,
                 public DocumentWindows,
                 public LinkShell,
                 public ShutdownShell,
-                public Views {
+                public Views,
+                public WindowRegistry {
     Q_OBJECT
 public:
     frmMain(AppState& state, const MainWindowDevices& devices, QWidget* parent = nullptr);
@@ -57,16 +56,14 @@ public:
     // registered before.
     void MDIForm_Load();
 
-    // The editors that the program offers, by window name; a command whose window is not registered
-    // stays disabled. Commands that are not an editor window register a handler for their menu entry.
-    void RegisterWindow(const QString& name, WindowFactory factory);
+    // The windows that the program offers, by window name; a command whose window is not registered
+    // stays disabled. Commands that are not a window register a handler for their menu entry.
+    void RegisterWindow(const QString& name, WindowFactory factory) override;
     void RegisterCommand(const QString& entryName, std::function<void()> handler);
 
-    // Brings an open window of this name to the front; otherwise opens it as a child window and
-    // cascades all child windows. Returns the window, or nullptr when no such editor is offered.
-    QWidget* ShowOrFocusWindow(const QString& name);
-    void CloseWindowByName(const QString& name);
-    QWidget* FindWindow(const QString& name) const;
+    QWidget* ShowOrFocusWindow(const QString& name) override;
+    void CloseWindowByName(const QString& name) override;
+    QWidget* FindWindow(const QString& name) const override;
     QList<QWidget*> ChildWindows() const;
 
     void ShowMainTxt() override;

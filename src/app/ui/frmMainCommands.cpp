@@ -11,7 +11,7 @@
 #include "app/ui/NavigationPane.h"
 #include "app/ui/frmAbout.h"
 #include "app/ui/frmMain.h"
-#include "editors/ui/FrmRadioInfo.h"
+#include "editors/ui/EditorWindows.h"
 #include "files/FileCommands.h"
 #include "image/ui/FrmModelInfo.h"
 #include "link/TransferEngine.h"
@@ -83,7 +83,6 @@ const char* WindowOfEntry(const QString& entry) {
 }  // namespace
 
 void frmMain::ConnectCommands() {
-    m_windows.insert("FrmRadioInfo", [this] { return new FrmRadioInfo(m_state); });
     m_handlers.insert("NewFile", [this] { FileNewFromToolBar(m_state, m_devices.Dialogs, *this); });
     m_handlers.insert("mnuFileNew", [this] { FileNew(m_state, m_devices.Dialogs, *this); });
     m_handlers.insert("mnuFileOpen", [this] { FileCommand(&FileOpen); });
@@ -125,6 +124,7 @@ void frmMain::ConnectCommands() {
             }
         });
     }
+    RegisterEditorWindows(*this, m_state);
 }
 
 void frmMain::FileCommand(bool (*command)(DocumentContext&, FileDialogs&, DocumentWindows&)) {

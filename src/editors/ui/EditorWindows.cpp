@@ -1,0 +1,11 @@
+#include "editors/ui/EditorWindows.h"
+
+#include "editors/ui/FrmRadioInfo.h"
+
+namespace mox {
+
+void RegisterEditorWindows(WindowRegistry& windows, AppState& state) {
+    windows.RegisterWindow("FrmRadioInfo", [&state] { return new FrmRadioInfo(state); });
+}
+
+}  // namespace mox
