@@ -6,16 +6,16 @@ namespace mox {
 
 namespace {
 
-std::filesystem::path FeatureFlagsPath(const std::filesystem::path& programFolder) {
-    return programFolder / "Setting.ini";
+std::filesystem::path FeatureFlagsPath(const std::filesystem::path& settingsFolder) {
+    return settingsFolder / "Setting.ini";
 }
 
 }  // namespace
 
-void LoadRememberedFeatures(FeatureFlags& features, const std::filesystem::path& programFolder) {
+void LoadRememberedFeatures(FeatureFlags& features, const std::filesystem::path& settingsFolder) {
     auto& flags = features.Remembered;
     flags = {};
-    const std::optional<std::string> record = ReadRecord(FeatureFlagsPath(programFolder), flags.size());
+    const std::optional<std::string> record = ReadRecord(FeatureFlagsPath(settingsFolder), flags.size());
     if (!record)
         return;
     // A flag is 0 or 1; a damaged byte counts as set, as once set a flag stays set.
@@ -23,12 +23,12 @@ void LoadRememberedFeatures(FeatureFlags& features, const std::filesystem::path&
         flags[i] = (*record)[i] != 0 ? 1 : 0;
 }
 
-bool WriteRememberedFeatures(const FeatureFlags& features, const std::filesystem::path& programFolder) {
+bool WriteRememberedFeatures(const FeatureFlags& features, const std::filesystem::path& settingsFolder) {
     const auto& flags = features.Remembered;
     std::string record;
     for (const std::uint8_t flag : flags)
         record.push_back(static_cast<char>(flag));
-    return WriteRecord(FeatureFlagsPath(programFolder), record);
+    return WriteRecord(FeatureFlagsPath(settingsFolder), record);
 }
 
 }  // namespace mox

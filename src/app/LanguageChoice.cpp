@@ -35,7 +35,7 @@ bool ApplyLanguageChoice(Messages& messages, int index) {
         SetCurrentLanguage(language, chosen);
     }
     // A failed write is not reported: the language stays in force until the program ends.
-    WriteSetupValue(messages.ProgramFolder, "CurrentLanguage", language.CurrentLanguage);
+    WriteSetupValue(messages.Paths.SetupFile, "CurrentLanguage", language.CurrentLanguage);
     return true;
 }
 

@@ -91,12 +91,12 @@ void NewRadioData(AppState& state, bool initialise, const Today& today) {
     if (!IsPlainName(state.Model.ModelCode))
         return;
     const std::filesystem::path bandFile =
-        DefaultDataFilePath(state.ProgramFolder, state.Model.ModelCode, state.Model.BandCode);
+        DefaultDataFilePath(state.Paths.ProgramFolder, state.Model.ModelCode, state.Model.BandCode);
     std::error_code error;
     if (std::filesystem::exists(bandFile, error))
         LoadDataFileAsDefaults(state, bandFile, initialise);
     else if (HasModelDefaults(state.Model.ModelCode))
-        LoadDefaultsFromFile(state, DefaultDataFilePath(state.ProgramFolder, state.Model.ModelCode, 0));
+        LoadDefaultsFromFile(state, DefaultDataFilePath(state.Paths.ProgramFolder, state.Model.ModelCode, 0));
 }
 
 }  // namespace mox

@@ -7,7 +7,7 @@ namespace mox {
 
 void LoadVersionRecords(AppState& state) {
     SetFixedText(state.Data.FormatTag, kProgramVersion);
-    state.Versions = ReadVersionRecords(RootFolder(state.ProgramFolder));
+    state.Versions = ReadVersionRecords(state.Paths.RootFolder);
 }
 
 }  // namespace mox

@@ -33,7 +33,7 @@ bool RunShutdown(AppState& state, SettingsStore& store, ShutdownShell& shell,
         return false;
     shell.ClosePort();
     // A failure to write the flags is not reported; there is nothing else left to do at exit.
-    WriteRememberedFeatures(state.Features, state.ProgramFolder);
+    WriteRememberedFeatures(state.Features, state.Paths.SettingsFolder);
     return true;
 }
 

@@ -36,12 +36,12 @@ bool SettleLinkAndLanguage(AppState& state, StartupShell& shell) {
         shell.RunFirstRunSearch(state);
         if (state.Link.IsFirstRun)
             return false;
-        WriteSetupValue(state.ProgramFolder, "IsFirstRun", 0);
-    } else if (const std::optional<int> stored = ReadStoredLanguage(state.ProgramFolder)) {
+        WriteSetupValue(state.Paths.SetupFile, "IsFirstRun", 0);
+    } else if (const std::optional<int> stored = ReadStoredLanguage(state.Paths.SetupFile)) {
         SetCurrentLanguage(state.Language, *stored);
     }
-    WriteSetupValue(state.ProgramFolder, "comPort", state.Link.PortNumber);
-    WriteSetupValue(state.ProgramFolder, "CurrentLanguage", state.Language.CurrentLanguage);
+    WriteSetupValue(state.Paths.SetupFile, "comPort", state.Link.PortNumber);
+    WriteSetupValue(state.Paths.SetupFile, "CurrentLanguage", state.Language.CurrentLanguage);
     return true;
 }
 
@@ -55,16 +55,16 @@ bool RunStartup(AppState& state, StartupShell& shell, const StartupInput& input)
     // user setting to force now or to restore at exit. The operating-system check has nothing to
     // find either: the port list never depends on the system version.
     state.VistaFlag = false;
-    state.Link = ReadLinkSetup(state.ProgramFolder);
+    state.Link = ReadLinkSetup(state.Paths.SetupFile);
     if (!SettleLinkAndLanguage(state, shell))
         return false;
     NewRadioData(state, false, input.Day);
     shell.ShowSplash(state);
     state.ProgramTitle = GetLanguageText(state, 12000);
-    CheckFactoryTestMode(state, state.ProgramFolder);
-    LoadBatchItemSelection(state.BatchItems, state.ProgramFolder);
-    LoadRememberedFeatures(state.Features, state.ProgramFolder);
-    LoadHabits(state.Habit, state.ProgramFolder);
+    CheckFactoryTestMode(state, state.Paths.SettingsFolder);
+    LoadBatchItemSelection(state.BatchItems, state.Paths.SettingsFolder);
+    LoadRememberedFeatures(state.Features, state.Paths.SettingsFolder);
+    LoadHabits(state.Habit, state.Paths.SettingsFolder);
     return true;
 }
 

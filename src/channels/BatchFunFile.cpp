@@ -8,21 +8,21 @@ namespace mox {
 
 namespace {
 
-std::filesystem::path BatchFunPath(const std::filesystem::path& programFolder) {
-    return programFolder / "BatchFun.ini";
+std::filesystem::path BatchFunPath(const std::filesystem::path& settingsFolder) {
+    return settingsFolder / "BatchFun.ini";
 }
 
 }  // namespace
 
-void LoadBatchItemSelection(BatchItemSelection& items, const std::filesystem::path& programFolder) {
-    const std::filesystem::path file = BatchFunPath(programFolder);
+void LoadBatchItemSelection(BatchItemSelection& items, const std::filesystem::path& settingsFolder) {
+    const std::filesystem::path file = BatchFunPath(settingsFolder);
     std::error_code error;
     const bool exists = std::filesystem::exists(file, error);
     if (error)
         return;
     if (!exists) {
         items.fill(1);
-        WriteBatchItemSelection(items, programFolder);
+        WriteBatchItemSelection(items, settingsFolder);
         return;
     }
     const std::optional<std::string> record = ReadRecord(file, items.size());
@@ -32,9 +32,9 @@ void LoadBatchItemSelection(BatchItemSelection& items, const std::filesystem::pa
         items[i] = (*record)[i] != 0 ? 1 : 0;
 }
 
-bool WriteBatchItemSelection(const BatchItemSelection& items, const std::filesystem::path& programFolder) {
+bool WriteBatchItemSelection(const BatchItemSelection& items, const std::filesystem::path& settingsFolder) {
     const std::string record(items.begin(), items.end());
-    return WriteRecord(BatchFunPath(programFolder), record);
+    return WriteRecord(BatchFunPath(settingsFolder), record);
 }
 
 }  // namespace mox

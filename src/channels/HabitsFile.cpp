@@ -10,8 +10,8 @@ namespace {
 
 constexpr std::size_t kRecordSize = 10;
 
-std::filesystem::path HabitsPath(const std::filesystem::path& programFolder) {
-    return programFolder / "Habit.ini";
+std::filesystem::path HabitsPath(const std::filesystem::path& settingsFolder) {
+    return settingsFolder / "Habit.ini";
 }
 
 std::array<bool*, 5> HabitFields(Habits& habits) {
@@ -21,9 +21,9 @@ std::array<bool*, 5> HabitFields(Habits& habits) {
 
 }  // namespace
 
-void LoadHabits(Habits& habits, const std::filesystem::path& programFolder) {
+void LoadHabits(Habits& habits, const std::filesystem::path& settingsFolder) {
     habits = Habits{};
-    const std::filesystem::path file = HabitsPath(programFolder);
+    const std::filesystem::path file = HabitsPath(settingsFolder);
     CreateEmptyIfMissing(file);
     const std::optional<std::string> record = ReadRecord(file, kRecordSize);
     if (!record)
@@ -33,14 +33,14 @@ void LoadHabits(Habits& habits, const std::filesystem::path& programFolder) {
         *fields[i] = (*record)[2 * i] != 0 || (*record)[2 * i + 1] != 0;
 }
 
-bool WriteHabits(const Habits& habits, const std::filesystem::path& programFolder) {
+bool WriteHabits(const Habits& habits, const std::filesystem::path& settingsFolder) {
     Habits written = habits;
     std::string record;
     for (const bool* field : HabitFields(written)) {
         const char word = *field ? '\xFF' : '\0';
         record.append(2, word);
     }
-    return WriteRecord(HabitsPath(programFolder), record);
+    return WriteRecord(HabitsPath(settingsFolder), record);
 }
 
 }  // namespace mox

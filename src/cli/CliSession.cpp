@@ -31,15 +31,15 @@ std::optional<int> PortNumberText(const std::string& text) {
     return number;
 }
 
-// The port map lives in mysetup.ini, which is found from the program folder.
-std::filesystem::path SetupFileOf(AppState& state, const std::filesystem::path& programFolder) {
-    state.ProgramFolder = programFolder;
-    return SetupFilePath(state.ProgramFolder);
+// The port map lives in mysetup.ini.
+std::filesystem::path SetupFileOf(AppState& state, const ProgramPaths& paths) {
+    state.Paths = paths;
+    return state.Paths.SetupFile;
 }
 
 // English unless the shared settings say Chinese: a tool for scripts does not follow the locale.
 void ChooseLanguage(AppState& state) {
-    const int language = ReadStoredLanguage(state.ProgramFolder) == kChinese ? kChinese : kEnglish;
+    const int language = ReadStoredLanguage(state.Paths.SetupFile) == kChinese ? kChinese : kEnglish;
     SetCurrentLanguage(state.Language, language);
     state.Language.PreviousLanguage = language;
 }
@@ -50,11 +50,11 @@ void CliLinkShell::ShowPortStatus(const std::string& text) {
     m_out << text << '\n';
 }
 
-CliSession::CliSession(const std::filesystem::path& programFolder, TerminalPrompter& prompter,
-                       std::ostream& err, bool drawProgress)
+CliSession::CliSession(const ProgramPaths& paths, TerminalPrompter& prompter, std::ostream& err,
+                       bool drawProgress)
     : m_prompter(prompter),
       m_err(err),
-      m_ports(SetupFileOf(m_state, programFolder), m_enumerator),
+      m_ports(SetupFileOf(m_state, paths), m_enumerator),
       m_shell(err),
       m_progress(err, drawProgress) {
     m_state.Prompts = &prompter;
@@ -62,9 +62,9 @@ CliSession::CliSession(const std::filesystem::path& programFolder, TerminalPromp
     ChooseLanguage(m_state);
     m_state.Model.ModelCode = "RB516";
     SetBandLimits(m_state.Model, "400 - 480 MHz");
-    m_state.Link = ReadLinkSetup(m_state.ProgramFolder);
-    CheckFactoryTestMode(m_state, m_state.ProgramFolder);
-    LoadRememberedFeatures(m_state.Features, m_state.ProgramFolder);
+    m_state.Link = ReadLinkSetup(m_state.Paths.SetupFile);
+    CheckFactoryTestMode(m_state, m_state.Paths.SettingsFolder);
+    LoadRememberedFeatures(m_state.Features, m_state.Paths.SettingsFolder);
     NewRadioData(m_state, false, TodayFromSystemClock());
     m_state.ProgramTitle = GetLanguageText(m_state, 12000);
 }
@@ -103,7 +103,7 @@ void CliSession::RunTransfer(const std::function<void(TransferEngine&)>& start) 
     if (engine.IsBusy())
         loop.exec();
     m_progress.Close();
-    WriteRememberedFeatures(m_state.Features, m_state.ProgramFolder);
+    WriteRememberedFeatures(m_state.Features, m_state.Paths.SettingsFolder);
 }
 
 }  // namespace mox::cli

@@ -35,12 +35,11 @@ private:
     std::ostream& m_out;
 };
 
-// The program as the command-line tool runs it: the same program folder, settings files and
+// The program as the command-line tool runs it: the same delivered files, settings files and
 // language files as the GUI, the same core, a terminal for its prompts and progress.
 class CliSession {
 public:
-    CliSession(const std::filesystem::path& programFolder, TerminalPrompter& prompter, std::ostream& err,
-               bool drawProgress);
+    CliSession(const ProgramPaths& paths, TerminalPrompter& prompter, std::ostream& err, bool drawProgress);
     ~CliSession();
     CliSession(const CliSession&) = delete;
     CliSession& operator=(const CliSession&) = delete;

@@ -1,23 +1,22 @@
-// moxcps-cli: reads, writes and shows MOX-5HK radio data from scripts, on the same core, program
-// folder and settings files as the desktop program.
+// moxcps-cli: reads, writes and shows MOX-5HK radio data from scripts, on the same core, delivered
+// files and settings files as the desktop program.
 #include <unistd.h>
 
 #include <QCoreApplication>
-#include <filesystem>
 #include <iostream>
 
 #include "cli/CliArgs.h"
 #include "cli/CliCommands.h"
 #include "cli/CliSession.h"
 #include "cli/TerminalPrompter.h"
+#include "platform/QtProgramPaths.h"
 
 namespace {
 
 int Run(const mox::cli::CliCommand& command) {
     using namespace mox::cli;
-    const std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
     TerminalPrompter prompter(command.Yes, isatty(STDIN_FILENO) != 0, std::cin, std::cerr);
-    CliSession session(programFolder, prompter, std::cerr, isatty(STDERR_FILENO) != 0);
+    CliSession session(mox::RunningProgramPaths(), prompter, std::cerr, isatty(STDERR_FILENO) != 0);
     switch (command.Kind) {
         case CliCommandKind::Read:
             return ReadCommand(session, command, std::cerr);
@@ -45,6 +44,7 @@ int main(int argc, char** argv) {
     // without windows has nothing to share a GLib loop with.
     qputenv("QT_NO_GLIB", "1");
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(mox::kApplicationName);
     const mox::cli::CliParseResult parsed =
         mox::cli::ParseCliArgs(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.Error.empty()) {

@@ -20,10 +20,10 @@ bool IsFactoryMarker(std::string_view firstBytes) {
     return text == kFactoryAccessText;
 }
 
-void CheckFactoryTestMode(FactoryState& factory, const std::filesystem::path& programFolder) {
+void CheckFactoryTestMode(FactoryState& factory, const std::filesystem::path& settingsFolder) {
     factory.WorkingTestData = {};
     factory.SavedTestData = {};
-    const auto bytes = ReadFileStart(programFolder / kFactoryMarkerFile, kMarkerBytes);
+    const auto bytes = ReadFileStart(settingsFolder / kFactoryMarkerFile, kMarkerBytes);
     factory.FactoryTestMode = bytes && IsFactoryMarker(std::string(bytes->begin(), bytes->end()));
 }
 

@@ -16,7 +16,7 @@ constexpr const char* kFactoryMarkerFile = "TestData.ini";
 bool IsFactoryMarker(std::string_view firstBytes);
 
 // Clears both copies of the test data and switches the factory test mode on when the marker file in
-// the program folder holds the access text. A missing or unreadable file leaves the mode off.
-void CheckFactoryTestMode(FactoryState& factory, const std::filesystem::path& programFolder);
+// the settings folder holds the access text. A missing or unreadable file leaves the mode off.
+void CheckFactoryTestMode(FactoryState& factory, const std::filesystem::path& settingsFolder);
 
 }  // namespace mox

@@ -32,10 +32,9 @@ std::optional<bool> ParseFlag(const std::string& text) {
 
 }  // namespace
 
-LinkSettings ReadLinkSetup(const std::filesystem::path& programFolder) {
+LinkSettings ReadLinkSetup(const std::filesystem::path& setupFile) {
     std::string text;
-    const IniContent content =
-        ReadFileBytes(SetupFilePath(programFolder), text) ? ParseIni(text) : IniContent{};
+    const IniContent content = ReadFileBytes(setupFile, text) ? ParseIni(text) : IniContent{};
     LinkSettings link;
     // Without a readable flag the link search runs, which finds the port and then stores the flag.
     link.IsFirstRun = ParseFlag(IniValue(content, kSetupSection, "IsFirstRun")).value_or(true);
@@ -45,10 +44,10 @@ LinkSettings ReadLinkSetup(const std::filesystem::path& programFolder) {
     return link;
 }
 
-bool SaveLinkSettings(const std::filesystem::path& programFolder, const LinkSettings& link) {
-    const bool port = WriteSetupValue(programFolder, "comPort", link.PortNumber);
-    const bool handshaking = WriteSetupValue(programFolder, "Handshaking", link.Handshaking);
-    const bool stopBits = WriteSetupValue(programFolder, "StopBit", link.StopBits);
+bool SaveLinkSettings(const std::filesystem::path& setupFile, const LinkSettings& link) {
+    const bool port = WriteSetupValue(setupFile, "comPort", link.PortNumber);
+    const bool handshaking = WriteSetupValue(setupFile, "Handshaking", link.Handshaking);
+    const bool stopBits = WriteSetupValue(setupFile, "StopBit", link.StopBits);
     return port && handshaking && stopBits;
 }
 

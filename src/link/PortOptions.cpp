@@ -22,11 +22,11 @@ int SelectedPortOption(const LinkSettings& link) {
     return number >= 1 && number <= kPortOptionCount ? number - 1 : -1;
 }
 
-bool ChoosePortOption(LinkSettings& link, const std::filesystem::path& programFolder, int index) {
+bool ChoosePortOption(LinkSettings& link, const std::filesystem::path& setupFile, int index) {
     if (index < 0 || index >= kPortOptionCount)
         return false;
     link.PortNumber = index + 1;
-    WriteSetupValue(programFolder, "comPort", link.PortNumber);
+    WriteSetupValue(setupFile, "comPort", link.PortNumber);
     return true;
 }
 

@@ -21,6 +21,6 @@ int SelectedPortOption(const LinkSettings& link);
 
 // The dialog's OK: the port of option `index` (0..15) becomes the link's port and is written to
 // `comPort` of mysetup.ini. False, with nothing changed, when no option is selected.
-bool ChoosePortOption(LinkSettings& link, const std::filesystem::path& programFolder, int index);
+bool ChoosePortOption(LinkSettings& link, const std::filesystem::path& setupFile, int index);
 
 }  // namespace mox

@@ -144,7 +144,7 @@ void SettingsSearch::Adopt(const Candidate& candidate) {
     m_state.Link.PortNumber = candidate.PortNumber;
     m_state.Link.Handshaking = candidate.Handshaking;
     m_state.Link.StopBits = candidate.StopBits;
-    SaveLinkSettings(m_state.ProgramFolder, m_state.Link);
+    SaveLinkSettings(m_state.Paths.SetupFile, m_state.Link);
     m_shell.ShowPortStatus(GetLanguageText(m_state, 12008) + WholeNumberText(candidate.PortNumber));
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <filesystem>
-
 #include "services/LanguageState.h"
+#include "services/ProgramPaths.h"
 #include "services/Prompter.h"
 
 namespace mox {
@@ -15,9 +14,9 @@ struct Messages {
     Messages(const Messages&) = delete;
     Messages& operator=(const Messages&) = delete;
 
-    // The folder of the executables and the delivered files (the language files are in its folder
-    // "language"); its parent is the root folder.
-    std::filesystem::path ProgramFolder;
+    // Where the delivered files (the language files in the folder "language" of the program folder),
+    // the settings files and the other installed versions are.
+    ProgramPaths Paths;
     LanguageState Language;
     Prompter* Prompts;
 

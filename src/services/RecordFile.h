@@ -1,7 +1,7 @@
 #pragma once
 
-// The small settings files beside the program that hold one raw binary record (Setting.ini,
-// Habit.ini, BatchFun.ini). A file is opened, read or written and closed within one call.
+// The small settings files that hold one raw binary record (Setting.ini, Habit.ini, BatchFun.ini).
+// A file is opened, read or written and closed within one call.
 
 #include <cstddef>
 #include <filesystem>

@@ -82,7 +82,7 @@ const char* LanguageSectionOf(int number) {
 }
 
 std::string GetLanguageText(const Messages& messages, int number) {
-    const std::filesystem::path file = messages.ProgramFolder / "language" / messages.Language.FileName;
+    const std::filesystem::path file = messages.Paths.ProgramFolder / "language" / messages.Language.FileName;
     const IniContent* content = CurrentContent(messages.Language, file);
     if (content == nullptr)
         return {};

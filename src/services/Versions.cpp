@@ -58,13 +58,6 @@ VersionRecords ReadVersionRecords(const std::filesystem::path& rootFolder) {
     return records;
 }
 
-std::filesystem::path RootFolder(const std::filesystem::path& programFolder) {
-    std::filesystem::path program = programFolder;
-    if (!program.has_filename())
-        program = program.parent_path();
-    return program.parent_path();
-}
-
 bool IsVersionTag(std::string_view text) {
     const std::string tag = CutFixedText(text);
     if (tag.size() != 4 || tag[0] != 'V')
@@ -107,8 +100,8 @@ bool SwitchToVersion(const ProgramServices& program, std::string_view other) {
     // Only a folder name of the version form is started: a path in Version.ini could otherwise start
     // any program on the computer.
     const std::string version = ProgramForVersion(program.Versions, other);
-    if (!IsVersionTag(version) || !program.Starter->StartAndExit(RootFolder(program.ProgramFolder) / version /
-                                                                 program.ExecutableName)) {
+    if (!IsVersionTag(version) ||
+        !program.Starter->StartAndExit(program.Paths.VersionsFolder / version / program.ExecutableName)) {
         ShowMessage(program, 9063, MsgButtons::Ok);
         return false;
     }

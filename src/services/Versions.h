@@ -11,8 +11,6 @@ namespace mox {
 
 // Version.ini of the root folder; a missing file or key gives empty values.
 VersionRecords ReadVersionRecords(const std::filesystem::path& rootFolder);
-// The parent of the program folder.
-std::filesystem::path RootFolder(const std::filesystem::path& programFolder);
 // Four characters after CutFixedText: "V" and three digits.
 bool IsVersionTag(std::string_view text);
 bool IsHandledVersion(const VersionRecords& versions, std::string_view program, std::string_view other);

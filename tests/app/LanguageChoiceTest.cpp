@@ -24,9 +24,9 @@ TEST(LanguageOfLocale, OnlyChineseChinaGivesChinese) {
 
 class LanguageDialogTest : public ::testing::Test {
 protected:
-    LanguageDialogTest() { state.ProgramFolder = folder.ProgramFolder(); }
+    LanguageDialogTest() { state.Paths = folder.Paths(); }
     std::string StoredLanguage() const {
-        return ReadIniString(SetupFilePath(state.ProgramFolder), "language", "CurrentLanguage", "none");
+        return ReadIniString(state.Paths.SetupFile, "language", "CurrentLanguage", "none");
     }
 
     TempFolder folder;
@@ -60,7 +60,7 @@ TEST_F(LanguageDialogTest, NoSelectionChangesNothing) {
 }
 
 TEST_F(LanguageDialogTest, UnwritableSettingsKeepTheNewLanguageInForce) {
-    std::filesystem::create_directory(SetupFilePath(state.ProgramFolder));
+    std::filesystem::create_directory(state.Paths.SetupFile);
     EXPECT_TRUE(ApplyLanguageChoice(state, 1));
     EXPECT_EQ(state.Language.FileName, "chinese.ini");
 }

@@ -196,7 +196,7 @@ TEST_F(LanguageFiles, HoldEveryNumberTheWindowsAndMessagesAskFor) {
 
 TEST_F(LanguageFiles, TheProgramReadsEveryTextAsWritten) {
     AppState state;
-    state.ProgramFolder = kSourceDir / "dist";
+    state.Paths = PortablePaths(kSourceDir / "dist");
     for (const auto& [fileName, file] :
          {std::pair{"english.ini", &English}, std::pair{"chinese.ini", &Chinese}}) {
         state.Language.FileName = fileName;

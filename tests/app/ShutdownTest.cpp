@@ -33,7 +33,7 @@ public:
 class ShutdownTest : public ::testing::Test {
 protected:
     ShutdownTest() {
-        state.ProgramFolder = folder.ProgramFolder();
+        state.Paths = folder.Paths();
         state.Prompts = &prompter;
         QuietStartupShell startupShell;
         RunStartup(state, startupShell, {"en_US", {"2024-05-01", 5}});

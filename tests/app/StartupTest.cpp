@@ -29,16 +29,14 @@ public:
 class StartupTest : public ::testing::Test {
 protected:
     StartupTest() {
-        state.ProgramFolder = folder.ProgramFolder();
+        state.Paths = folder.Paths();
         TempFolder::WriteFile(folder.ProgramFolder() / "language" / "english.ini",
                               "[Main]\n12000=Radio CPS\n");
         TempFolder::WriteFile(folder.ProgramFolder() / "language" / "chinese.ini", "[Main]\n12000=CPS-zh\n");
     }
-    void WriteSetup(const std::string& text) {
-        TempFolder::WriteFile(SetupFilePath(state.ProgramFolder), text);
-    }
+    void WriteSetup(const std::string& text) { TempFolder::WriteFile(state.Paths.SetupFile, text); }
     std::string Stored(const std::string& key) const {
-        return ReadIniString(SetupFilePath(state.ProgramFolder), "language", key, "none");
+        return ReadIniString(state.Paths.SetupFile, "language", key, "none");
     }
     bool Start(const std::string& locale) { return RunStartup(state, shell, {locale, {"2024-05-01", 5}}); }
 
@@ -71,7 +69,7 @@ TEST_F(StartupTest, GivingUpTheFirstRunSearchWritesNothing) {
     WriteSetup(setup);
     shell.RadioAnswers = false;
     EXPECT_FALSE(Start("en_US"));
-    EXPECT_EQ(TempFolder::ReadFile(SetupFilePath(state.ProgramFolder)), setup);
+    EXPECT_EQ(TempFolder::ReadFile(state.Paths.SetupFile), setup);
     EXPECT_EQ(shell.SplashLanguage, 0);
     for (const char* name : {"Habit.ini", "BatchFun.ini", "Setting.ini"})
         EXPECT_FALSE(std::filesystem::exists(folder.ProgramFolder() / name)) << name;

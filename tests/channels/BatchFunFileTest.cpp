@@ -11,7 +11,7 @@ using test::TempFolder;
 
 class BatchFunFileTest : public ::testing::Test {
 protected:
-    BatchFunFileTest() { state.ProgramFolder = folder.ProgramFolder(); }
+    BatchFunFileTest() { state.Paths = folder.Paths(); }
     std::filesystem::path File() const { return folder.ProgramFolder() / "BatchFun.ini"; }
 
     TempFolder folder;
@@ -19,7 +19,7 @@ protected:
 };
 
 TEST_F(BatchFunFileTest, MissingFileSelectsEveryItemAndIsWritten) {
-    LoadBatchItemSelection(state.BatchItems, state.ProgramFolder);
+    LoadBatchItemSelection(state.BatchItems, state.Paths.SettingsFolder);
     for (const std::uint8_t item : state.BatchItems)
         EXPECT_EQ(item, 1);
     EXPECT_EQ(TempFolder::ReadFile(File()), std::string(20, '\x01'));
@@ -31,7 +31,7 @@ TEST_F(BatchFunFileTest, AnyNonZeroByteSelectsItsItem) {
     record[4] = '\xFF';
     record[19] = '\x02';
     TempFolder::WriteFile(File(), record);
-    LoadBatchItemSelection(state.BatchItems, state.ProgramFolder);
+    LoadBatchItemSelection(state.BatchItems, state.Paths.SettingsFolder);
     BatchItemSelection expected{};
     expected[0] = expected[4] = expected[19] = 1;
     EXPECT_EQ(state.BatchItems, expected);
@@ -41,7 +41,7 @@ TEST_F(BatchFunFileTest, UnreadableFileLeavesTheSelectionAsItWas) {
     TempFolder::WriteFile(File(), std::string(5, '\x01'));
     state.BatchItems.fill(0);
     state.BatchItems[7] = 1;
-    LoadBatchItemSelection(state.BatchItems, state.ProgramFolder);
+    LoadBatchItemSelection(state.BatchItems, state.Paths.SettingsFolder);
     BatchItemSelection expected{};
     expected[7] = 1;
     EXPECT_EQ(state.BatchItems, expected);

@@ -11,7 +11,7 @@ using test::TempFolder;
 
 class HabitsFileTest : public ::testing::Test {
 protected:
-    HabitsFileTest() { state.ProgramFolder = folder.ProgramFolder(); }
+    HabitsFileTest() { state.Paths = folder.Paths(); }
     std::filesystem::path File() const { return folder.ProgramFolder() / "Habit.ini"; }
 
     TempFolder folder;
@@ -20,7 +20,7 @@ protected:
 
 TEST_F(HabitsFileTest, MissingFileIsCreatedEmptyAndGivesAllFalse) {
     state.Habit.PasteInserts = true;
-    LoadHabits(state.Habit, state.ProgramFolder);
+    LoadHabits(state.Habit, state.Paths.SettingsFolder);
     EXPECT_TRUE(std::filesystem::exists(File()));
     EXPECT_EQ(TempFolder::ReadFile(File()), "");
     EXPECT_FALSE(state.Habit.PasteNoPrompt);
@@ -32,7 +32,7 @@ TEST_F(HabitsFileTest, MissingFileIsCreatedEmptyAndGivesAllFalse) {
 
 TEST_F(HabitsFileTest, WordsAreReadInOrderAndAnyNonZeroIsTrue) {
     TempFolder::WriteFile(File(), std::string("\xFF\xFF\x00\x00\x01\x00\x00\x00\x00\x80", 10));
-    LoadHabits(state.Habit, state.ProgramFolder);
+    LoadHabits(state.Habit, state.Paths.SettingsFolder);
     EXPECT_TRUE(state.Habit.PasteNoPrompt);
     EXPECT_FALSE(state.Habit.PasteInserts);
     EXPECT_TRUE(state.Habit.DeleteNoPrompt);
@@ -42,7 +42,7 @@ TEST_F(HabitsFileTest, WordsAreReadInOrderAndAnyNonZeroIsTrue) {
 
 TEST_F(HabitsFileTest, ShortFileGivesAllFalse) {
     TempFolder::WriteFile(File(), std::string("\xFF\xFF\xFF\xFF", 4));
-    LoadHabits(state.Habit, state.ProgramFolder);
+    LoadHabits(state.Habit, state.Paths.SettingsFolder);
     EXPECT_FALSE(state.Habit.PasteNoPrompt);
     EXPECT_FALSE(state.Habit.PasteInserts);
 }
@@ -50,19 +50,19 @@ TEST_F(HabitsFileTest, ShortFileGivesAllFalse) {
 TEST_F(HabitsFileTest, WriteStoresMinusOneForTrue) {
     state.Habit.PasteNoPrompt = true;
     state.Habit.PasteInserts = true;
-    ASSERT_TRUE(WriteHabits(state.Habit, state.ProgramFolder));
+    ASSERT_TRUE(WriteHabits(state.Habit, state.Paths.SettingsFolder));
     EXPECT_EQ(TempFolder::ReadFile(File()), std::string("\xFF\xFF\xFF\xFF\0\0\0\0\0\0", 10));
     state.Habit = Habits{};
-    LoadHabits(state.Habit, state.ProgramFolder);
+    LoadHabits(state.Habit, state.Paths.SettingsFolder);
     EXPECT_TRUE(state.Habit.PasteInserts);
     EXPECT_FALSE(state.Habit.ShowTxAsShift);
 }
 
 TEST_F(HabitsFileTest, UnwritableFileIsOnlyReported) {
     std::filesystem::create_directory(File());
-    LoadHabits(state.Habit, state.ProgramFolder);
+    LoadHabits(state.Habit, state.Paths.SettingsFolder);
     EXPECT_FALSE(state.Habit.PasteNoPrompt);
-    EXPECT_FALSE(WriteHabits(state.Habit, state.ProgramFolder));
+    EXPECT_FALSE(WriteHabits(state.Habit, state.Paths.SettingsFolder));
 }
 
 }  // namespace

@@ -28,24 +28,24 @@ TEST(FactoryMarkerTest, OnlyTheExactAccessTextSwitchesTheModeOn) {
 TEST(FactoryMarkerTest, CheckReadsTheMarkerFileAndClearsTheTestData) {
     TempFolder folder;
     AppState state;
-    state.ProgramFolder = folder.ProgramFolder();
+    state.Paths = folder.Paths();
     state.WorkingTestData[0] = 1;
     state.SavedTestData[0] = 1;
 
-    CheckFactoryTestMode(state, state.ProgramFolder);
+    CheckFactoryTestMode(state, state.Paths.SettingsFolder);
     EXPECT_FALSE(state.FactoryTestMode);
     EXPECT_EQ(state.WorkingTestData, TestData{});
     EXPECT_EQ(state.SavedTestData, TestData{});
 
     TempFolder::WriteFile(folder.ProgramFolder() / "TestData.ini", std::string(kFactoryAccessText) + "  ");
-    CheckFactoryTestMode(state, state.ProgramFolder);
+    CheckFactoryTestMode(state, state.Paths.SettingsFolder);
     EXPECT_TRUE(state.FactoryTestMode);
 }
 
 class TestDataBesideDataFilesTest : public ::testing::Test {
 protected:
     TestDataBesideDataFilesTest() {
-        state.ProgramFolder = folder.ProgramFolder();
+        state.Paths = folder.Paths();
         state.Versions.Firm = {{"V200", "V200"}};
         state.FactoryTestMode = true;
         BuildNewRadioData(state, Today{});

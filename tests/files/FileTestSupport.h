@@ -61,7 +61,7 @@ public:
 class FileTest : public ::testing::Test {
 protected:
     FileTest() {
-        state.ProgramFolder = folder.ProgramFolder();
+        state.Paths = folder.Paths();
         state.Prompts = &prompts;
         state.Versions.Firm = {{"V200", "V200"}};
         BuildNewRadioData(state, Today{"2024-07-09", 7});

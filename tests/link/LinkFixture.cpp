@@ -16,12 +16,12 @@ int AddressOf(const Bytes& request) {
 
 LinkFixture::LinkFixture() {
     folder.InstallLanguageFiles();
-    state.ProgramFolder = folder.ProgramFolder();
+    state.Paths = folder.Paths();
     state.Prompts = &prompter;
     state.Versions.Firm = {{"V200", "V200"}};
     radio = std::make_unique<sim::SimRadio>();
     enumerator.Devices = {kCable};
-    ports = std::make_unique<PortMap>(SetupFilePath(state.ProgramFolder), enumerator);
+    ports = std::make_unique<PortMap>(state.Paths.SetupFile, enumerator);
     state.Link.PortNumber = ports->MapByHand(kCable);
     port.Attach(kCable, *radio);
 }

@@ -7,7 +7,7 @@ namespace {
 
 class PortMapTest : public LinkFixture {
 protected:
-    PortMap Reopened() const { return PortMap(SetupFilePath(state.ProgramFolder), enumerator); }
+    PortMap Reopened() const { return PortMap(state.Paths.SetupFile, enumerator); }
 };
 
 TEST_F(PortMapTest, NewDevicesGetTheLowestFreeNumberAndKeepItAcrossRuns) {
@@ -21,7 +21,7 @@ TEST_F(PortMapTest, NewDevicesGetTheLowestFreeNumberAndKeepItAcrossRuns) {
     EXPECT_EQ(later.PortList(), (std::vector<int>{2, 3}));
     EXPECT_EQ(later.DevicePath(3), "/dev/ttyACM0");
     EXPECT_EQ(later.DevicePath(1), kCable);
-    EXPECT_EQ(ReadIniString(SetupFilePath(state.ProgramFolder), "ports", "COM3"), "/dev/ttyACM0");
+    EXPECT_EQ(ReadIniString(state.Paths.SetupFile, "ports", "COM3"), "/dev/ttyACM0");
 }
 
 TEST_F(PortMapTest, PathMappedByHandIsListedWhileItExists) {
@@ -36,7 +36,7 @@ TEST_F(PortMapTest, PathMappedByHandIsListedWhileItExists) {
 }
 
 TEST_F(PortMapTest, DamagedEntriesAreIgnored) {
-    const std::filesystem::path file = SetupFilePath(state.ProgramFolder);
+    const std::filesystem::path file = state.Paths.SetupFile;
     WriteIniString(file, "ports", "COM0", "/dev/zero-port");
     WriteIniString(file, "ports", "COM256", "/dev/too-high");
     WriteIniString(file, "ports", "COMx", "/dev/not-a-number");
@@ -45,7 +45,7 @@ TEST_F(PortMapTest, DamagedEntriesAreIgnored) {
 }
 
 TEST_F(PortMapTest, OnlyTheFirstPortsSectionCounts) {
-    const std::filesystem::path file = SetupFilePath(state.ProgramFolder);
+    const std::filesystem::path file = state.Paths.SetupFile;
     TempFolder::WriteFile(file,
                           "[ports]\nCOM1=/dev/ttyUSB0\n[language]\ncomPort=1\n[PORTS]\nCOM2=/dev/ttyS9\n");
     EXPECT_EQ(Reopened().Entries(), (std::map<int, std::string>{{1, kCable}}));

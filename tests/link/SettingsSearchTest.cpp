@@ -32,7 +32,7 @@ protected:
     }
 
     std::string SavedSetting(const char* key) const {
-        return ReadIniString(SetupFilePath(state.ProgramFolder), "language", key, "missing");
+        return ReadIniString(state.Paths.SetupFile, "language", key, "missing");
     }
 
     // (device, handshaking, stop bits) of every opening of the port.

@@ -11,7 +11,7 @@ using test::TempFolder;
 
 class TextsTest : public ::testing::Test {
 protected:
-    TextsTest() { state.ProgramFolder = folder.ProgramFolder(); }
+    TextsTest() { state.Paths = folder.Paths(); }
     void WriteLanguageFile(const std::string& name, const std::string& text) {
         TempFolder::WriteFile(folder.ProgramFolder() / "language" / name, text);
     }

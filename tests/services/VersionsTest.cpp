@@ -24,7 +24,7 @@ public:
 class VersionsTest : public ::testing::Test {
 protected:
     VersionsTest() {
-        state.ProgramFolder = folder.ProgramFolder();
+        state.Paths = folder.Paths();
         state.Prompts = &prompter;
         state.Starter = &starter;
         TempFolder::WriteFile(folder.ProgramFolder() / "language" / "english.ini",
@@ -53,12 +53,6 @@ TEST(VersionTag, IsAVFollowedByThreeDigits) {
     EXPECT_FALSE(IsVersionTag("V2000"));
     EXPECT_FALSE(IsVersionTag("V1.5"));
     EXPECT_FALSE(IsVersionTag(""));
-}
-
-TEST_F(VersionsTest, RootFolderIsTheParentOfTheProgramFolder) {
-    EXPECT_EQ(RootFolder(state.ProgramFolder), folder.Root());
-    state.ProgramFolder = folder.ProgramFolder() / "";
-    EXPECT_EQ(RootFolder(state.ProgramFolder), folder.Root());
 }
 
 TEST_F(VersionsTest, FirmPairsSayWhichProgramHandlesWhichVersion) {
@@ -121,6 +115,18 @@ TEST_F(VersionsTest, SwitchStartsTheSiblingInstallation) {
     ASSERT_EQ(starter.Started.size(), 1u);
     EXPECT_EQ(starter.Started[0], folder.Root() / "V100" / "moxcps");
     EXPECT_TRUE(prompter.Prompts.empty());
+}
+
+// An installed program keeps its version records in share/moxcps and starts another version through
+// lib/moxcps/<version>/ of the same prefix.
+TEST_F(VersionsTest, InstalledProgramSwitchesThroughTheVersionsFolder) {
+    state.Paths.RootFolder = folder.Root();
+    state.Paths.VersionsFolder = folder.Root() / "lib" / "moxcps";
+    WriteVersionFile("Firm0=V200V200\nFirm1=V100V100\n", 2);
+    LoadVersionRecords(state);
+    EXPECT_TRUE(SwitchToVersion(state, "V100"));
+    ASSERT_EQ(starter.Started.size(), 1u);
+    EXPECT_EQ(starter.Started[0], folder.Root() / "lib" / "moxcps" / "V100" / "moxcps");
 }
 
 TEST_F(VersionsTest, SwitchThatCannotStartReportsNoProgram) {

@@ -24,7 +24,7 @@ bool ProgramShell::Start(const StartupInput& input) {
 }
 
 void ProgramShell::RunFirstRunSearch(AppState& state) {
-    PortMap ports(SetupFilePath(state.ProgramFolder), m_devices.Enumerator);
+    PortMap ports(state.Paths.SetupFile, m_devices.Enumerator);
     LoadFrmLink(state, m_devices.FirstRunPort, m_devices.Timers, ports);
 }
 

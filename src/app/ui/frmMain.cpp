@@ -40,7 +40,7 @@ constexpr int kPaneWidthTwips = 3300;
 
 frmMain::frmMain(AppState& state, const MainWindowDevices& devices, QWidget* parent)
     : QMainWindow(parent),
-      Ports(SetupFilePath(state.ProgramFolder), devices.Enumerator),
+      Ports(state.Paths.SetupFile, devices.Enumerator),
       m_state(state),
       m_devices(devices),
       m_previousViews(state.Redraw),
@@ -48,10 +48,10 @@ frmMain::frmMain(AppState& state, const MainWindowDevices& devices, QWidget* par
     m_state.Redraw = this;
     m_state.UserStore = &m_devices.Store;
     setObjectName("frmMain");
-    setWindowIcon(ProgramIcon(state.ProgramFolder, "App"));
+    setWindowIcon(ProgramIcon(state.Paths.ProgramFolder, "App"));
 
     auto* client = new QWidget(this);
-    Picture1 = new NavigationPane(state.ProgramFolder, client);
+    Picture1 = new NavigationPane(state.Paths.ProgramFolder, client);
     Picture1->setFixedWidth(TwipsToPixels(kPaneWidthTwips));
     MdiArea = new QMdiArea(client);
     MdiArea->setObjectName("MdiArea");
@@ -202,7 +202,7 @@ void frmMain::LoadTree() {
 
 void frmMain::LoadBKPic() {
     m_background = TileBackground(
-        LoadBackgroundPicture(m_state.ProgramFolder, m_state.Language.CurrentLanguage), size());
+        LoadBackgroundPicture(m_state.Paths.ProgramFolder, m_state.Language.CurrentLanguage), size());
     MdiArea->setBackground(m_background.isNull() ? palette().brush(QPalette::Dark) : QBrush(m_background));
 }
 

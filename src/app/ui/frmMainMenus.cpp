@@ -182,7 +182,7 @@ void frmMain::BuildToolBar() {
         if (tool.Key == nullptr) {
             action = tbToolBar->addSeparator();
         } else {
-            action = tbToolBar->addAction(ProgramIcon(m_state.ProgramFolder, tool.Key), QString());
+            action = tbToolBar->addAction(ProgramIcon(m_state.Paths.ProgramFolder, tool.Key), QString());
             action->setObjectName(tool.Key);
             m_toolButtons.insert(tool.Key, action);
         }

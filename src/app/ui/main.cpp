@@ -12,6 +12,7 @@
 #include "files/ui/QtFileDialogs.h"
 #include "link/ui/FrmPassWord.h"
 #include "platform/QtPortEnumerator.h"
+#include "platform/QtProgramPaths.h"
 #include "platform/QtSerialPort.h"
 #include "platform/QtTimers.h"
 #include "services/Texts.h"
@@ -38,15 +39,16 @@ int main(int argc, char** argv) {
         std::cout << "moxcps - programming software for the MOX-5HK radios (RB516, RB516G).\n"
                      "Usage: moxcps [--help]\n"
                      "Reads, edits, saves and writes the configuration of a radio connected to a serial\n"
-                     "port. The settings live beside the program and in language/mysetup.ini of its\n"
-                     "parent folder.\n";
+                     "port. The settings live beside the program when it may write there, else in\n"
+                     "~/.config/moxcps.\n";
         return 0;
     }
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
+    QApplication::setApplicationName(mox::kApplicationName);
 
     mox::AppState state;
-    state.ProgramFolder = QCoreApplication::applicationDirPath().toStdString();
+    state.Paths = mox::RunningProgramPaths();
     state.ExecutableName = QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString();
     // The file dialogs start in the user's documents folder at first; in the home folder where there is
     // no such folder.

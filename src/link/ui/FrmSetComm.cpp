@@ -45,7 +45,7 @@ FrmSetComm::FrmSetComm(AppState& state, PortMap& ports, QWidget* parent)
     CommandCancel = new QPushButton(Tr(9018), this);
     CommandCancel->setObjectName("CommandCancel");
     connect(CommandOK, &QPushButton::clicked, this, [this] {
-        ChoosePortOption(m_state.Link, m_state.ProgramFolder, m_group->checkedId());
+        ChoosePortOption(m_state.Link, m_state.Paths.SetupFile, m_group->checkedId());
         accept();
     });
     connect(CommandCancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -24,9 +24,9 @@ namespace {
 class DialogsTest : public GuiFixture {};
 
 TEST_F(DialogsTest, PortOptionsFollowThePortsThatExist) {
-    WriteIniString(SetupFilePath(state.ProgramFolder), "ports", "COM4", "/dev/ttyFOUR");
-    WriteIniString(SetupFilePath(state.ProgramFolder), "ports", "COM5", "/dev/ttyFIVE");
-    WriteIniString(SetupFilePath(state.ProgramFolder), "ports", "COM20", "/dev/ttyTWENTY");
+    WriteIniString(state.Paths.SetupFile, "ports", "COM4", "/dev/ttyFOUR");
+    WriteIniString(state.Paths.SetupFile, "ports", "COM5", "/dev/ttyFIVE");
+    WriteIniString(state.Paths.SetupFile, "ports", "COM20", "/dev/ttyTWENTY");
     enumerator.Devices = {kCable, "/dev/ttyFOUR", "/dev/ttyTWENTY"};
     frmMain& window = Main();
     FrmSetComm dialog(state, window.Ports, &window);

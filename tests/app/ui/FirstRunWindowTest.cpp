@@ -18,7 +18,7 @@ class FirstRunWindowTest : public GuiFixture {
 protected:
     FirstRunWindowTest() {
         state.Link.IsFirstRun = true;
-        ports = std::make_unique<PortMap>(SetupFilePath(state.ProgramFolder), enumerator);
+        ports = std::make_unique<PortMap>(state.Paths.SetupFile, enumerator);
     }
 
     std::unique_ptr<PortMap> ports;

@@ -55,14 +55,14 @@ VirtualTimeDriver::~VirtualTimeDriver() {
 
 GuiFixture::GuiFixture() {
     folder.InstallLanguageFiles();
-    state.ProgramFolder = folder.ProgramFolder();
+    state.Paths = folder.Paths();
     state.Prompts = &prompter;
     state.Versions.Firm = {{"V200", "V200"}};
     state.ProgramTitle = "moxcps test";
     radio = std::make_unique<sim::SimRadio>();
     enumerator.Devices = {kCable};
     port.Attach(kCable, *radio);
-    PortMap ports(SetupFilePath(state.ProgramFolder), enumerator);
+    PortMap ports(state.Paths.SetupFile, enumerator);
     state.Link.PortNumber = ports.MapByHand(kCable);
 }
 
@@ -75,11 +75,11 @@ GuiFixture::~GuiFixture() {
 }
 
 void GuiFixture::WriteSetup(const std::string& key, const std::string& value) {
-    WriteIniString(SetupFilePath(state.ProgramFolder), "language", key, value);
+    WriteIniString(state.Paths.SetupFile, "language", key, value);
 }
 
 std::string GuiFixture::ReadSetup(const std::string& key) const {
-    return ReadIniString(SetupFilePath(state.ProgramFolder), "language", key);
+    return ReadIniString(state.Paths.SetupFile, "language", key);
 }
 
 frmMain& GuiFixture::Main(const std::function<void(frmMain&)>& registerWindows) {
