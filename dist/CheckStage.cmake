@@ -8,11 +8,14 @@ set(required
     "V200/language/chinese.ini"
     "V200/Init/RB516_0.dat"
     "V200/Init/RB516G_0.dat")
-# The pictures drawn by tools/moxart (art.cmake).
-list(APPEND required "V200/StartE.jpg" "V200/StartC.jpg" "V200/PIC/BK_1.jpg" "V200/PIC/BK_2.jpg")
-foreach(key NewFile OpenFile SaveFile Print ReadRadio CommSet WriteRadio BtnCHCut BtnCHCopy BtnCHPaste
-            BtnCHInsert BtnCHDelete BtnCHMoveUp BtnCHMoveDown About Tree1 Tree2 PaneClose App)
-    list(APPEND required "V200/PIC/icons/${key}.png")
+# The pictures drawn by tools/moxart (art.cmake), each with its double-size drawing.
+foreach(size "" "@2x")
+    list(APPEND required "V200/StartE${size}.jpg" "V200/StartC${size}.jpg" "V200/PIC/BK_1${size}.jpg"
+         "V200/PIC/BK_2${size}.jpg")
+    foreach(key NewFile OpenFile SaveFile Print ReadRadio CommSet WriteRadio BtnCHCut BtnCHCopy BtnCHPaste
+                BtnCHInsert BtnCHDelete BtnCHMoveUp BtnCHMoveDown About Tree1 Tree2 PaneClose App)
+        list(APPEND required "V200/PIC/icons/${key}${size}.png")
+    endforeach()
 endforeach()
 foreach(f IN LISTS required)
     if(NOT EXISTS "${STAGE}/${f}")

@@ -12,4 +12,4 @@ add_custom_command(OUTPUT ${MOX_INIT_FILES}
 add_custom_target(mox_init_files ALL DEPENDS ${MOX_INIT_FILES})
 
 install(FILES ${MOX_INIT_FILES} "${MOX_INIT_FOLDER}/RB516_0.NVD" "${MOX_INIT_FOLDER}/RB516G_0.NVD"
-        DESTINATION V200/Init)
+        DESTINATION "${MOX_INSTALL_PROGRAM_FOLDER}/Init")

@@ -3,10 +3,13 @@
 # everything is there already.
 set -euo pipefail
 
-packages=(build-essential cmake ninja-build ccache pkg-config lld clang libclang-rt-14-dev
-          qt6-base-dev qt6-serialport-dev qt6-translations-l10n libgl-dev
+# dpkg-dev brings dpkg-shlibdeps for the package's Depends; desktop-file-utils, appstream,
+# shared-mime-info and libglib2.0-bin (gio) check the installed desktop files.
+packages=(build-essential cmake ninja-build ccache pkg-config lld clang libclang-rt-14-dev dpkg-dev
+          qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-translations-l10n libgl-dev
           libgtest-dev libgmock-dev clang-format
-          xvfb xauth imagemagick fonts-noto-cjk x11-utils)
+          xvfb xauth imagemagick fonts-noto-cjk x11-utils
+          desktop-file-utils appstream shared-mime-info libglib2.0-bin)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -41,10 +41,11 @@ void DrawWrappedWord(QPainter& painter, const QString& word, int pixels, const Q
     }
 }
 
-QImage DrawPeriod(bool chinese) {
-    QImage tile(kPeriod, kPeriod, QImage::Format_RGB32);
+QImage DrawPeriod(bool chinese, int scale) {
+    QImage tile(kPeriod * scale, kPeriod * scale, QImage::Format_RGB32);
     tile.fill(QColor(238, 242, 247));
     QPainter painter(&tile);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     DrawDots(painter);
@@ -55,13 +56,14 @@ QImage DrawPeriod(bool chinese) {
 
 }  // namespace
 
-QImage DrawBackgroundTile(bool chinese) {
-    const QImage period = DrawPeriod(chinese);
-    QImage image(kPeriod + 2, kPeriod + 2, QImage::Format_RGB32);
+QImage DrawBackgroundTile(bool chinese, int scale) {
+    const QImage period = DrawPeriod(chinese, scale);
+    const int step = kPeriod * scale;
+    QImage image(step + 2, step + 2, QImage::Format_RGB32);
     QPainter painter(&image);
     for (int dx = -1; dx <= 1; ++dx) {
         for (int dy = -1; dy <= 1; ++dy)
-            painter.drawImage(1 + dx * kPeriod, 1 + dy * kPeriod, period);
+            painter.drawImage(1 + dx * step, 1 + dy * step, period);
     }
     return image;
 }

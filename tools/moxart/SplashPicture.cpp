@@ -66,9 +66,10 @@ void DrawTitles(QPainter& painter, bool chinese) {
 
 }  // namespace
 
-QImage DrawSplashPicture(bool chinese) {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+QImage DrawSplashPicture(bool chinese, int scale) {
+    QImage image(kWidth * scale, kHeight * scale, QImage::Format_RGB32);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     DrawBackdrop(painter);

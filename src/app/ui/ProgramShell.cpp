@@ -1,7 +1,10 @@
 #include "app/ui/ProgramShell.h"
 
+#include <QTimer>
+
 #include "app/ui/frmMain.h"
 #include "app/ui/frmSplash.h"
+#include "files/FileCommands.h"
 #include "link/LinkSettingsFile.h"
 #include "link/PortMap.h"
 #include "link/ui/FrmLink.h"
@@ -9,6 +12,26 @@
 #include "services/SetupFile.h"
 
 namespace mox {
+
+namespace {
+
+// The open dialog answered by a file given beforehand; saving still asks the user.
+class GivenFileDialogs : public FileDialogs {
+public:
+    GivenFileDialogs(std::string file, FileDialogs& dialogs) : m_file(std::move(file)), m_dialogs(dialogs) {}
+    std::optional<std::string> OpenFileName(const std::string&, const std::string&) override {
+        return m_file;
+    }
+    std::optional<std::string> SaveFileName(const std::string& filter, const std::string& proposed) override {
+        return m_dialogs.SaveFileName(filter, proposed);
+    }
+
+private:
+    std::string m_file;
+    FileDialogs& m_dialogs;
+};
+
+}  // namespace
 
 ProgramShell::ProgramShell(AppState& state, const ProgramDevices& devices)
     : m_state(state), m_devices(devices) {}
@@ -50,6 +73,12 @@ void ProgramShell::CreateMainWindow() {
         RegisterWindows(*m_main);
     m_main->MDIForm_Load();
     m_main->show();
+    if (!FileToOpen.empty()) {
+        QTimer::singleShot(0, m_main.get(), [this] {
+            GivenFileDialogs given(FileToOpen, m_devices.Dialogs);
+            FileOpen(m_state, given, *m_main);
+        });
+    }
 }
 
 }  // namespace mox

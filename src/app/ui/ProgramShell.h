@@ -3,6 +3,7 @@
 #include <QObject>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "app/AppState.h"
 #include "app/Startup.h"
@@ -45,6 +46,9 @@ public:
 
     // Registers the editor windows with a new main window before it opens.
     std::function<void(frmMain&)> RegisterWindows;
+    // A data file to open as File > Open does, once the main window is shown: the file named on the
+    // command line when a data file is opened from the desktop.
+    std::string FileToOpen;
 
     frmMain* MainWindow() const { return m_main.get(); }
     frmSplash* Splash() const { return m_splash; }

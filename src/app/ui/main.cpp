@@ -27,6 +27,15 @@ bool WantsHelp(int argc, char** argv) {
     return false;
 }
 
+// The data file named on the command line, as an absolute path; empty when none is named.
+std::string FileArgument(const QStringList& arguments) {
+    for (const QString& argument : arguments.mid(1)) {
+        if (!argument.startsWith(QLatin1Char('-')))
+            return QFileInfo(argument).absoluteFilePath().toStdString();
+    }
+    return {};
+}
+
 mox::Today SystemToday() {
     const QDate date = QDate::currentDate();
     return mox::Today{QLocale::system().toString(date, QLocale::ShortFormat).toStdString(), date.month()};
@@ -37,15 +46,17 @@ mox::Today SystemToday() {
 int main(int argc, char** argv) {
     if (WantsHelp(argc, argv)) {
         std::cout << "moxcps - programming software for the MOX-5HK radios (RB516, RB516G).\n"
-                     "Usage: moxcps [--help]\n"
+                     "Usage: moxcps [--help] [DATA-FILE]\n"
                      "Reads, edits, saves and writes the configuration of a radio connected to a serial\n"
-                     "port. The settings live beside the program when it may write there, else in\n"
-                     "~/.config/moxcps.\n";
+                     "port; opens DATA-FILE (.dat) when one is given. The settings live beside the\n"
+                     "program when it may write there, else in ~/.config/moxcps.\n";
         return 0;
     }
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(mox::kApplicationName);
+    // Ties the windows to the desktop entry, whose icon the desktop then shows for them.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.moxcps.moxcps"));
 
     mox::AppState state;
     state.Paths = mox::RunningProgramPaths();
@@ -78,6 +89,7 @@ int main(int argc, char** argv) {
 
     mox::ProgramShell shell(state, {linkPort, firstRunPort, enumerator, timers, dialogs});
     QObject::connect(&shell, &mox::ProgramShell::Finished, &app, &QCoreApplication::quit);
+    shell.FileToOpen = FileArgument(QCoreApplication::arguments());
     if (!shell.Start({QLocale::system().name().toStdString(), SystemToday()}))
         return 0;
     return app.exec();
