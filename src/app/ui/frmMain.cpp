@@ -201,8 +201,10 @@ void frmMain::LoadTree() {
 }
 
 void frmMain::LoadBKPic() {
-    m_background = TileBackground(
-        LoadBackgroundPicture(m_state.Paths.ProgramFolder, m_state.Language.CurrentLanguage), size());
+    m_background =
+        TileBackground(LoadBackgroundPicture(m_state.Paths.ProgramFolder, m_state.Language.CurrentLanguage,
+                                             devicePixelRatioF()),
+                       size());
     MdiArea->setBackground(m_background.isNull() ? palette().brush(QPalette::Dark) : QBrush(m_background));
 }
 

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "app/ui/SharpPictures.h"
 #include "widgets/UiText.h"
 
 namespace mox {
@@ -18,7 +19,8 @@ frmSplash::frmSplash(const AppState& state, std::function<void()> createMainWind
     Image1 = new QLabel(this);
     Image1->setObjectName("Image1");
     const char* picture = state.Language.CurrentLanguage == kChinese ? "StartC.jpg" : "StartE.jpg";
-    const QPixmap pixmap(QString::fromStdString((state.Paths.ProgramFolder / picture).string()));
+    const QPixmap pixmap =
+        QPixmap::fromImage(LoadSharpPicture(state.Paths.ProgramFolder / picture, devicePixelRatioF()));
     if (pixmap.isNull()) {
         // Without the picture the splash still shows the program, for the same two seconds.
         Image1->setText(UiText(state, 12000));
