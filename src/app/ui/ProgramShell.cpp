@@ -1,6 +1,7 @@
 #include "app/ui/ProgramShell.h"
 
 #include <QTimer>
+#include <iostream>
 
 #include "app/ui/frmMain.h"
 #include "app/ui/frmSplash.h"
@@ -77,6 +78,12 @@ void ProgramShell::CreateMainWindow() {
         QTimer::singleShot(0, m_main.get(), [this] {
             GivenFileDialogs given(FileToOpen, m_devices.Dialogs);
             FileOpen(m_state, given, *m_main);
+        });
+    }
+    if (QuitWhenShown) {
+        QTimer::singleShot(0, m_main.get(), [this] {
+            std::cout << m_main->windowTitle().toStdString() << std::endl;
+            m_main->close();
         });
     }
 }

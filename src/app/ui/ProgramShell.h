@@ -49,6 +49,9 @@ public:
     // A data file to open as File > Open does, once the main window is shown: the file named on the
     // command line when a data file is opened from the desktop.
     std::string FileToOpen;
+    // Prints the main window's caption and closes it as soon as it is shown: the proof, for the test
+    // of an installed tree, that the program starts and finds its files.
+    bool QuitWhenShown = false;
 
     frmMain* MainWindow() const { return m_main.get(); }
     frmSplash* Splash() const { return m_splash; }

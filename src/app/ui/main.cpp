@@ -90,6 +90,7 @@ int main(int argc, char** argv) {
     mox::ProgramShell shell(state, {linkPort, firstRunPort, enumerator, timers, dialogs});
     QObject::connect(&shell, &mox::ProgramShell::Finished, &app, &QCoreApplication::quit);
     shell.FileToOpen = FileArgument(QCoreApplication::arguments());
+    shell.QuitWhenShown = qEnvironmentVariableIsSet("MOXCPS_QUIT_WHEN_SHOWN");
     if (!shell.Start({QLocale::system().name().toStdString(), SystemToday()}))
         return 0;
     return app.exec();
