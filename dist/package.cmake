@@ -1,8 +1,9 @@
 # The Debian package (scripts/package.sh runs CPack): the installed tree of install.cmake under /usr.
 # Depends is worked out by dpkg-shlibdeps from the programs' libraries, plus a font with Chinese
-# glyphs for the Chinese texts. No maintainer scripts: the menu, icon and data-file type caches are
-# refreshed by the triggers of desktop-file-utils, hicolor-icon-theme and shared-mime-info. The
-# users' settings live in their home folders, which removing the package leaves alone.
+# glyphs for the Chinese texts and Qt's translations for the texts of Qt's own dialogs. No
+# maintainer scripts: the menu, icon and data-file type caches are refreshed by the triggers of
+# desktop-file-utils, hicolor-icon-theme and shared-mime-info. The users' settings live in their
+# home folders, which removing the package leaves alone.
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "moxcps")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
@@ -19,7 +20,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "hamradio")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk | fonts-wqy-microhei")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk | fonts-wqy-microhei, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 include(CPack)
