@@ -15,6 +15,7 @@
 #include "platform/TextDecoding.h"
 #include "services/FixedText.h"
 #include "widgets/ButtonRow.h"
+#include "widgets/EditorButtons.h"
 #include "widgets/Twips.h"
 #include "widgets/UiText.h"
 
@@ -109,20 +110,17 @@ FrmRadioInfo::FrmRadioInfo(const AppState& state, QWidget* parent) : QWidget(par
     dealer->addRow(Label1[13], Text1[11]);
     Frame1->setLayout(dealer);
 
-    CommandClose = new QPushButton(UiText(state, 9023), this);
-    CommandClose->setObjectName("CommandClose");
-    CommandHelp = new QPushButton(UiText(state, 9025), this);
-    CommandHelp->setObjectName("CommandHelp");
-    CommandHelp->hide();
-    connect(CommandClose, &QPushButton::clicked, this, &QWidget::close);
+    const EditorButtons buttons = MakeEditorButtons(state, this);
+    CommandClose = buttons.Close;
+    CommandHelp = buttons.Help;
 
     auto* columns = new QHBoxLayout;
     columns->addLayout(productionColumn, 1);
     columns->addWidget(Frame1, 1);
-    auto* buttons = ButtonRow({CommandHelp, CommandClose});
+    auto* buttonRow = ButtonRow({CommandHelp, CommandClose});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow);
     ShowInfo(state.Info);
 }
 
