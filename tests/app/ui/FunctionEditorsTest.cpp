@@ -1,0 +1,89 @@
+#include <QAction>
+#include <QComboBox>
+#include <QTest>
+#include <QTreeWidget>
+#include <algorithm>
+
+#include "GuiFixture.h"
+#include "app/ui/NavigationPane.h"
+#include "editors/ui/FrmOptFeatures.h"
+
+namespace mox::test {
+
+namespace {
+
+// The function editors as the main window offers them: from the Edit menu and from the tree, once each,
+// closed when the language changes.
+class FunctionEditorsTest : public GuiFixture {
+protected:
+    void ClickNode(frmMain& window, const QString& key) {
+        QTreeWidget* tree = window.Picture1->TreeView1;
+        QTreeWidgetItem* root = tree->topLevelItem(0);
+        for (int i = 0; i < root->childCount(); ++i) {
+            if (root->child(i)->data(0, Qt::UserRole).toString() == key) {
+                const QRect place = tree->visualItemRect(root->child(i));
+                QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, place.center());
+                return;
+            }
+        }
+        ADD_FAILURE() << "no tree node " << key.toStdString();
+    }
+
+    int CountOpen(const QString& name) const {
+        const auto names = OpenWindowNames();
+        return static_cast<int>(std::count(names.begin(), names.end(), name));
+    }
+};
+
+struct EditorPlace {
+    const char* Entry;
+    const char* Node;
+    const char* Window;
+};
+
+constexpr EditorPlace kEditors[] = {
+    {"mnuOptFeature", "N2", "FrmOptFeatures"},
+};
+
+TEST_F(FunctionEditorsTest, EachEditorOpensOnceFromTheMenuAndFromTheTree) {
+    frmMain& window = Main();
+    for (const EditorPlace& editor : kEditors) {
+        EXPECT_TRUE(window.Entry(editor.Entry)->isEnabled()) << editor.Entry;
+        window.Entry(editor.Entry)->trigger();
+        EXPECT_EQ(CountOpen(editor.Window), 1) << editor.Window;
+        ClickNode(window, editor.Node);
+        EXPECT_EQ(CountOpen(editor.Window), 1) << editor.Window;
+        window.CloseWindowByName(editor.Window);
+        Settle();
+        EXPECT_EQ(CountOpen(editor.Window), 0) << editor.Window;
+        ClickNode(window, editor.Node);
+        EXPECT_EQ(CountOpen(editor.Window), 1) << editor.Window;
+    }
+}
+
+TEST_F(FunctionEditorsTest, ALanguageChangeClosesTheEditors) {
+    frmMain& window = Main();
+    for (const EditorPlace& editor : kEditors)
+        window.Entry(editor.Entry)->trigger();
+    state.Language.CurrentLanguage = kChinese;
+    window.TakeLanguageChange();
+    Settle();
+    for (const EditorPlace& editor : kEditors)
+        EXPECT_EQ(CountOpen(editor.Window), 0) << editor.Window;
+}
+
+// The window edits the working data of the document the main window holds.
+TEST_F(FunctionEditorsTest, TheOptionalFeaturesEditTheWorkingData) {
+    frmMain& window = Main();
+    state.Data.Functions.Options.TimeOutTimer = 300;
+    window.Entry("mnuOptFeature")->trigger();
+    auto* options = qobject_cast<FrmOptFeatures*>(window.FindWindow("FrmOptFeatures"));
+    ASSERT_NE(options, nullptr);
+    EXPECT_EQ(state.Data.Functions.Options.TimeOutTimer, 0);
+    options->Combo1[4]->setCurrentIndex(2);
+    EXPECT_EQ(state.Data.Functions.Options.TimeOutTimer, 30);
+}
+
+}  // namespace
+
+}  // namespace mox::test
