@@ -1,5 +1,6 @@
 #include "editors/ui/EditorWindows.h"
 
+#include "editors/ui/FrmDTMF.h"
 #include "editors/ui/FrmOptFeatures.h"
 #include "editors/ui/FrmRadioInfo.h"
 
@@ -9,6 +10,8 @@ void RegisterEditorWindows(WindowRegistry& windows, AppState& state) {
     windows.RegisterWindow("FrmRadioInfo", [&state] { return new FrmRadioInfo(state); });
     windows.RegisterWindow("FrmOptFeatures",
                            [&state] { return new FrmOptFeatures(state, state.Data.Functions); });
+    windows.RegisterWindow(
+        "FrmDTMF", [&state, &windows] { return new FrmDTMF(state, state.Data.Functions.Dtmf, windows); });
 }
 
 }  // namespace mox

@@ -6,6 +6,7 @@
 
 #include "GuiFixture.h"
 #include "app/ui/NavigationPane.h"
+#include "editors/ui/FrmDTMF.h"
 #include "editors/ui/FrmOptFeatures.h"
 
 namespace mox::test {
@@ -43,6 +44,7 @@ struct EditorPlace {
 
 constexpr EditorPlace kEditors[] = {
     {"mnuOptFeature", "N2", "FrmOptFeatures"},
+    {"MnuDTMF", "N4", "FrmDTMF"},
 };
 
 TEST_F(FunctionEditorsTest, EachEditorOpensOnceFromTheMenuAndFromTheTree) {
@@ -82,6 +84,19 @@ TEST_F(FunctionEditorsTest, TheOptionalFeaturesEditTheWorkingData) {
     EXPECT_EQ(state.Data.Functions.Options.TimeOutTimer, 0);
     options->Combo1[4]->setCurrentIndex(2);
     EXPECT_EQ(state.Data.Functions.Options.TimeOutTimer, 30);
+}
+
+// The ID code is checked when its box is left; a write started from the menu takes what was typed.
+TEST_F(FunctionEditorsTest, AWriteTakesTheIdCodeBeingTyped) {
+    frmMain& window = Main();
+    window.Entry("MnuDTMF")->trigger();
+    auto* dtmf = qobject_cast<FrmDTMF*>(window.FindWindow("FrmDTMF"));
+    ASSERT_NE(dtmf, nullptr);
+    dtmf->Text3->setText("12345");
+    window.Entry("mnuWriteToRadio")->trigger();
+    EXPECT_EQ(state.Data.Functions.Dtmf.IdLength, 5);
+    EXPECT_EQ(CutFixedText(state.Data.Functions.Dtmf.IdCode), "12345");
+    time.RunFor(200);
 }
 
 }  // namespace

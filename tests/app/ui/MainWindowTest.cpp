@@ -53,7 +53,7 @@ TEST_F(MainWindowTest, AnOpenEditorIsFocusedWithoutCascadingANewOneCascades) {
 
 TEST_F(MainWindowTest, EditorsWithoutTheirWindowAreDisabledNeverFaked) {
     frmMain& window = Main();
-    for (const char* entry : {"mnuChannelInfo", "MnuDTMF", "MnuKey", "MnuScan", "MnuAlert", "mnuEmbeddedMsg",
+    for (const char* entry : {"mnuChannelInfo", "MnuKey", "MnuScan", "MnuAlert", "mnuEmbeddedMsg",
                               "MnuCHBatch", "MnuCHHabits", "MnuCHCut"})
         EXPECT_FALSE(window.Entry(entry)->isEnabled()) << entry;
     for (const char* entry : {"mnuFileNew", "mnuReadFromRadio", "MnuLocalInfo", "mnuHelpAbout", "mnuComm"})
