@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editors/TextKeys.h"
 #include "services/NumberText.h"
 #include "services/Texts.h"
 
@@ -10,9 +11,6 @@ namespace mox {
 namespace {
 
 constexpr int kMsPerStep = 50;
-constexpr int kCopyKey = 3;
-constexpr int kPasteKey = 22;
-constexpr int kCutKey = 24;
 
 struct TimingList {
     std::int16_t DtmfSettings::*Field;
@@ -65,21 +63,6 @@ std::vector<std::string> OffThenSeconds(const Messages& messages, int off, int l
 
 bool IsDtmfDigit(int key) {
     return (key >= '0' && key <= '9') || (key >= 'A' && key <= 'D') || key == '*' || key == '#';
-}
-
-// The keys every code box drops: copy, paste and cut, and anything beyond plain ASCII.
-bool IsRefusedKey(int key) {
-    return key == kCopyKey || key == kPasteKey || key == kCutKey || key > 127 || key < 0;
-}
-
-std::string CleanText(std::string_view text, int (*key)(int)) {
-    std::string clean;
-    for (const char c : text) {
-        const int kept = key(static_cast<unsigned char>(c));
-        if (kept >= ' ')
-            clean.push_back(static_cast<char>(kept));
-    }
-    return clean;
 }
 
 bool AllDigits(std::string_view text) {
@@ -157,8 +140,7 @@ std::string StoreDtmfCode(DtmfCode& code, std::string_view text) {
 }
 
 int DtmfCodeKey(int key) {
-    if (IsRefusedKey(key))
-        return 0;
+    key = TextKey(key);
     if (key < ' ' || IsDtmfDigit(key))
         return key;
     if (key >= 'a' && key <= 'd')
@@ -167,17 +149,16 @@ int DtmfCodeKey(int key) {
 }
 
 int IdCodeKey(int key) {
-    if (IsRefusedKey(key))
-        return 0;
+    key = TextKey(key);
     return key < ' ' || (key >= '0' && key <= '9') ? key : 0;
 }
 
 std::string CleanDtmfCodeText(std::string_view text) {
-    return CleanText(text, DtmfCodeKey);
+    return CleanTypedText(text, DtmfCodeKey);
 }
 
 std::string CleanIdCodeText(std::string_view text) {
-    return CleanText(text, IdCodeKey);
+    return CleanTypedText(text, IdCodeKey);
 }
 
 std::string ShownIdCode(const DtmfSettings& settings) {

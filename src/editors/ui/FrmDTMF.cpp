@@ -10,7 +10,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "editors/ui/CodeBoxKeys.h"
+#include "editors/ui/TextBoxKeys.h"
 #include "widgets/ButtonRow.h"
 #include "widgets/EditorButtons.h"
 #include "widgets/EnterAsTab.h"
@@ -121,14 +121,15 @@ void FrmDTMF::MakeBoxes() {
         auto* text = new QLineEdit;
         text->setObjectName(box < 4 ? QString("Text1_%1").arg(box) : QString("Text2_%1").arg(box - 4));
         text->setMaxLength(kDtmfCodeDigits);
-        CodeBoxKeys::Install(text, DtmfCodeKey);
+        TextBoxKeys::Install(text, DtmfCodeKey);
         EnterAsTab::Install(text);
         (box < 4 ? Text1[box] : Text2[box - 4]) = text;
     }
     Text3 = new QLineEdit;
     Text3->setObjectName("Text3");
     Text3->setMaxLength(kIdCodeDigits);
-    connect(CodeBoxKeys::Install(Text3, IdCodeKey), &CodeBoxKeys::FocusLost, this, &FrmDTMF::CheckIdCode);
+    connect(TextBoxKeys::Install(Text3, IdCodeKey, TextBoxKeys::Focus::SelectAll), &TextBoxKeys::FocusLost,
+            this, &FrmDTMF::CheckIdCode);
     EnterAsTab::Install(Text3);
 }
 
@@ -191,7 +192,7 @@ void FrmDTMF::ShowValues() {
 // Typed text arrives filtered; pasted text is cleaned here and the box shows what was stored.
 void FrmDTMF::CodeChanged(int box, const QString& text) {
     const QString stored =
-        QString::fromLatin1(StoreDtmfCode(DtmfCodeOfBox(m_settings, box), text.toLatin1().toStdString()));
+        QString::fromLatin1(StoreDtmfCode(DtmfCodeOfBox(m_settings, box), text.toUtf8().toStdString()));
     if (stored != text) {
         QLineEdit* edit = CodeBox(box);
         const QSignalBlocker quiet(edit);
@@ -203,7 +204,7 @@ void FrmDTMF::CodeChanged(int box, const QString& text) {
 
 void FrmDTMF::IdCodeChanged(const QString& text) {
     m_idCodeEdited = true;
-    const QString clean = QString::fromLatin1(CleanIdCodeText(text.toLatin1().toStdString()));
+    const QString clean = QString::fromLatin1(CleanIdCodeText(text.toUtf8().toStdString()));
     if (clean != text) {
         const QSignalBlocker quiet(Text3);
         Text3->setText(clean);

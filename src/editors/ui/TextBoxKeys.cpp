@@ -1,4 +1,4 @@
-#include "editors/ui/CodeBoxKeys.h"
+#include "editors/ui/TextBoxKeys.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -6,21 +6,22 @@
 
 namespace mox {
 
-CodeBoxKeys* CodeBoxKeys::Install(QLineEdit* box, int (*key)(int)) {
-    auto* keys = new CodeBoxKeys(box, key);
+TextBoxKeys* TextBoxKeys::Install(QLineEdit* box, int (*key)(int), Focus focus) {
+    auto* keys = new TextBoxKeys(box, key, focus);
     box->installEventFilter(keys);
     return keys;
 }
 
-CodeBoxKeys::CodeBoxKeys(QLineEdit* box, int (*key)(int)) : QObject(box), m_box(box), m_key(key) {}
+TextBoxKeys::TextBoxKeys(QLineEdit* box, int (*key)(int), Focus focus)
+    : QObject(box), m_box(box), m_key(key), m_focus(focus) {}
 
-bool CodeBoxKeys::eventFilter(QObject*, QEvent* event) {
+bool TextBoxKeys::eventFilter(QObject*, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress:
             return FilterKey(static_cast<QKeyEvent*>(event));
         case QEvent::FocusIn:
             // After the click that brought the focus has placed the cursor.
-            if (!m_box->text().isEmpty())
+            if (m_focus == Focus::SelectAll && !m_box->text().isEmpty())
                 QTimer::singleShot(0, m_box, &QLineEdit::selectAll);
             return false;
         case QEvent::FocusOut:
@@ -31,7 +32,7 @@ bool CodeBoxKeys::eventFilter(QObject*, QEvent* event) {
     }
 }
 
-bool CodeBoxKeys::FilterKey(QKeyEvent* event) {
+bool TextBoxKeys::FilterKey(QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Paste) ||
         event->matches(QKeySequence::Cut))
         return true;
