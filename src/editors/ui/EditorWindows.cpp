@@ -1,6 +1,7 @@
 #include "editors/ui/EditorWindows.h"
 
 #include "editors/ui/FrmDTMF.h"
+#include "editors/ui/FrmEmbMsg.h"
 #include "editors/ui/FrmOptFeatures.h"
 #include "editors/ui/FrmRadioInfo.h"
 
@@ -12,6 +13,8 @@ void RegisterEditorWindows(WindowRegistry& windows, AppState& state) {
                            [&state] { return new FrmOptFeatures(state, state.Data.Functions); });
     windows.RegisterWindow(
         "FrmDTMF", [&state, &windows] { return new FrmDTMF(state, state.Data.Functions.Dtmf, windows); });
+    windows.RegisterWindow("FrmEmbMsg",
+                           [&state] { return new FrmEmbMsg(state, state.Data.Functions.Message); });
 }
 
 }  // namespace mox

@@ -45,6 +45,7 @@ struct EditorPlace {
 constexpr EditorPlace kEditors[] = {
     {"mnuOptFeature", "N2", "FrmOptFeatures"},
     {"MnuDTMF", "N4", "FrmDTMF"},
+    {"mnuEmbeddedMsg", "N6", "FrmEmbMsg"},
 };
 
 TEST_F(FunctionEditorsTest, EachEditorOpensOnceFromTheMenuAndFromTheTree) {

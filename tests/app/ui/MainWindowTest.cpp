@@ -53,8 +53,8 @@ TEST_F(MainWindowTest, AnOpenEditorIsFocusedWithoutCascadingANewOneCascades) {
 
 TEST_F(MainWindowTest, EditorsWithoutTheirWindowAreDisabledNeverFaked) {
     frmMain& window = Main();
-    for (const char* entry : {"mnuChannelInfo", "MnuKey", "MnuScan", "MnuAlert", "mnuEmbeddedMsg",
-                              "MnuCHBatch", "MnuCHHabits", "MnuCHCut"})
+    for (const char* entry :
+         {"mnuChannelInfo", "MnuKey", "MnuScan", "MnuAlert", "MnuCHBatch", "MnuCHHabits", "MnuCHCut"})
         EXPECT_FALSE(window.Entry(entry)->isEnabled()) << entry;
     for (const char* entry : {"mnuFileNew", "mnuReadFromRadio", "MnuLocalInfo", "mnuHelpAbout", "mnuComm"})
         EXPECT_TRUE(window.Entry(entry)->isEnabled()) << entry;
