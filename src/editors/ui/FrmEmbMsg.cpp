@@ -8,6 +8,8 @@
 #include "editors/ui/TextBoxKeys.h"
 #include "widgets/ButtonRow.h"
 #include "widgets/EnterAsTab.h"
+#include "widgets/TitleBarWidth.h"
+#include "widgets/Twips.h"
 #include "widgets/UiText.h"
 
 namespace mox {
@@ -21,6 +23,9 @@ FrmEmbMsg::FrmEmbMsg(const Messages& messages, EmbeddedMessage& message, QWidget
         auto* box = new QLineEdit(this);
         box->setObjectName(QString("Text1_%1").arg(line));
         box->setMaxLength(kMessageLineLength);
+        // Room for a whole line of the widest letters.
+        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QString(kMessageLineLength, 'W')) +
+                             TwipsToPixels(150));
         box->setText(QString::fromLatin1(ShownMessageLine(m_message, line)));
         TextBoxKeys::Install(box, TextKey);
         EnterAsTab::Install(box);
@@ -33,6 +38,7 @@ FrmEmbMsg::FrmEmbMsg(const Messages& messages, EmbeddedMessage& message, QWidget
     CommandClose->setObjectName("CommandClose");
     connect(CommandClose, &QPushButton::clicked, this, &QWidget::close);
     layout->addLayout(ButtonRow({CommandClose}));
+    setMinimumWidth(TitleBarWidth(windowTitle()));
 }
 
 // Typed text arrives filtered; pasted text is cleaned here and the box shows what was stored.
