@@ -12,6 +12,15 @@ public:
     virtual void ChannelChanged(int number) = 0;
     // The scan and alert windows show their channel choices again (ReshowByCh).
     virtual void ChannelReferencesChanged() = 0;
+
+    // The channel list and the channel editor stay in step through the shared edit position
+    // (ChannelEditState). Whoever has nothing to follow ignores these.
+    //
+    // The channel list entered a cell or showed another group: the channel editor shows the channel
+    // at EditGroup and EditRow (SetGridEditData(true)).
+    virtual void EditPositionChanged() {}
+    // The channel editor chose another group: the channel list shows group EditGroup (ChangeGroup).
+    virtual void EditGroupChanged() {}
 };
 
 class NoViews : public Views {

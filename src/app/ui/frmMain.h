@@ -99,6 +99,10 @@ public:
     // its channel choices again (ReshowByCh). Windows that are not open are left out.
     void ChannelChanged(int number) override;
     void ChannelReferencesChanged() override;
+    // The channel editor follows the channel list's cell (SetGridEditData(true)); the channel list
+    // follows the editor's group (ChangeGroup).
+    void EditPositionChanged() override;
+    void EditGroupChanged() override;
 
     // No context menu of the tool bar and the menu bar: the View menu alone shows and hides the bars,
     // so its check marks always tell what is on screen.

@@ -81,8 +81,17 @@ void frmMain::CommitAllEditors() {
 void frmMain::ChannelChanged(int number) {
     if (QWidget* list = FindWindow("frmCommChInfo"); HasMethod(list, "reShowGrid(int)"))
         QMetaObject::invokeMethod(list, "reShowGrid", Q_ARG(int, number));
+    EditPositionChanged();
+}
+
+void frmMain::EditPositionChanged() {
     if (QWidget* editor = FindWindow("FrmCHInfoEdit"); HasMethod(editor, "SetGridEditData(bool)"))
         QMetaObject::invokeMethod(editor, "SetGridEditData", Q_ARG(bool, true));
+}
+
+void frmMain::EditGroupChanged() {
+    if (QWidget* list = FindWindow("frmCommChInfo"); HasMethod(list, "ChangeGroup()"))
+        QMetaObject::invokeMethod(list, "ChangeGroup");
 }
 
 void frmMain::ChannelReferencesChanged() {

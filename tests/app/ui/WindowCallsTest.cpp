@@ -17,6 +17,7 @@ public slots:
     void reShowGrid(int row) { Calls.push_back("reShowGrid " + std::to_string(row)); }
     void SetGridEditData(bool refresh) { Calls.push_back(refresh ? "SetGridEditData true" : "false"); }
     void ReshowByCh() { Calls.push_back("ReshowByCh"); }
+    void ChangeGroup() { Calls.push_back("ChangeGroup"); }
 };
 
 class WindowCallsTest : public GuiFixture {
@@ -50,6 +51,18 @@ TEST_F(WindowCallsTest, ChannelChangesReachOnlyTheOpenWindowsConcerned) {
     EXPECT_EQ(CallsOf("FrmCHInfoEdit"), std::vector<std::string>{"SetGridEditData true"});
     EXPECT_EQ(CallsOf("FrmScan"), std::vector<std::string>{"ReshowByCh"});
     EXPECT_EQ(editors.count("FrmAlert"), 0u);
+}
+
+TEST_F(WindowCallsTest, TheChannelListAndTheChannelEditorFollowEachOther) {
+    frmMain& window = MainWithRecorders();
+    state.Redraw->EditPositionChanged();
+    EXPECT_EQ(editors.count("FrmCHInfoEdit"), 0u);
+
+    window.ShowOrFocusWindow("FrmCHInfoEdit");
+    state.Redraw->EditPositionChanged();
+    state.Redraw->EditGroupChanged();
+    EXPECT_EQ(CallsOf("FrmCHInfoEdit"), std::vector<std::string>{"SetGridEditData true"});
+    EXPECT_EQ(CallsOf("frmCommChInfo"), std::vector<std::string>{"ChangeGroup"});
 }
 
 TEST_F(WindowCallsTest, AReadCommitsTheChannelListAndAWriteEveryEditor) {
