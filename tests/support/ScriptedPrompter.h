@@ -39,9 +39,11 @@ class RecordingViews : public Views {
 public:
     void ChannelChanged(int number) override { Changed.push_back(number); }
     void ChannelReferencesChanged() override { ++ReferenceRedraws; }
+    void EditGroupChanged() override { ++ListGroupChanges; }
 
     std::vector<int> Changed;
     int ReferenceRedraws = 0;
+    int ListGroupChanges = 0;  // the channel list was made to show the editor's group
 };
 
 }  // namespace mox::test
