@@ -11,6 +11,7 @@
 #include "app/ui/NavigationPane.h"
 #include "app/ui/frmAbout.h"
 #include "app/ui/frmMain.h"
+#include "channels/ui/ChannelWindows.h"
 #include "editors/ui/EditorWindows.h"
 #include "files/FileCommands.h"
 #include "image/ui/FrmModelInfo.h"
@@ -124,6 +125,7 @@ void frmMain::ConnectCommands() {
             }
         });
     }
+    RegisterChannelWindows(*this, m_state);
     RegisterEditorWindows(*this, m_state);
 }
 
