@@ -11,6 +11,7 @@ struct CommandShape {
     CliCommandKind Kind;
     std::set<std::string> Options;  // allowed options, those with a value end in "="
     bool NeedsFile;
+    bool TakesEdits = false;  // after the file: a channel and field/value pairs
 };
 
 const std::map<std::string, CommandShape>& Commands() {
@@ -21,6 +22,7 @@ const std::map<std::string, CommandShape>& Commands() {
         {"new", {CliCommandKind::New, {"--model=", "--band="}, true}},
         {"show", {CliCommandKind::Show, {"--json"}, true}},
         {"ports", {CliCommandKind::Ports, {}, false}},
+        {"set", {CliCommandKind::Set, {"--shift"}, true, true}},
     };
     return commands;
 }
@@ -50,6 +52,17 @@ void SetFlag(CliCommand& command, const std::string& name) {
         command.Yes = true;
     else if (name == "--json")
         command.Json = true;
+    else if (name == "--shift")
+        command.Shift = true;
+}
+
+// A file, a channel and at least one field with its value.
+std::string TakeEdits(CliCommand& command, std::vector<std::string>& words) {
+    if (words.size() < 4 || words.size() % 2 != 0)
+        return "set needs a file, a channel and field value pairs";
+    command.Edits.assign(words.begin() + 1, words.end());
+    words.resize(1);
+    return {};
 }
 
 }  // namespace
@@ -95,6 +108,11 @@ CliParseResult ParseCliArgs(const std::vector<std::string>& args) {
         if (!result.Error.empty())
             return result;
     }
+    if (shape->second.TakesEdits) {
+        result.Error = TakeEdits(command, files);
+        if (!result.Error.empty())
+            return result;
+    }
     if (files.size() != (shape->second.NeedsFile ? 1u : 0u)) {
         result.Error =
             shape->second.NeedsFile ? args[0] + " needs exactly one file" : "unexpected " + files[0];
@@ -112,9 +130,16 @@ std::string CliUsage() {
            "       moxcps-cli new [--model CODE] [--band N] OUT.dat\n"
            "       moxcps-cli show [--json] FILE.dat\n"
            "       moxcps-cli ports\n"
+           "       moxcps-cli set [--shift] FILE.dat CHANNEL FIELD VALUE [FIELD VALUE ...]\n"
            "P is a port number (as `ports` lists them) or a device path. --yes answers the questions\n"
            "before a transfer with OK or Yes; without it they are asked on a terminal and refused\n"
-           "otherwise. Exit status: 0 success, 1 failed or cancelled, 2 usage error.\n";
+           "otherwise. set changes channel CHANNEL (1..128) as the channel list does and prints its\n"
+           "row; FIELD is rx, tx, rxtone, txtone, power, skip, signalling, spacing or a field of the\n"
+           "channel editor (PttId, BusyLock, ReverseOrTalkaround, AutoDial1, SignallingRelation,\n"
+           "AutoDial2, VoiceScramble, TxInhibit, Talkaround, Reverse, Whisper, Compander). VALUE is a\n"
+           "frequency (with --shift a tx of \"+5\" or \"-5\" is a shift), a tone (\"67.0\", \"023N\",\n"
+           "\"023I\", \"off\"), a list entry's English text or index, or the editor's stored number.\n"
+           "Exit status: 0 success, 1 failed or cancelled, 2 usage error.\n";
 }
 
 }  // namespace mox::cli

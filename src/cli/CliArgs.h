@@ -5,7 +5,7 @@
 
 namespace mox::cli {
 
-enum class CliCommandKind { Help, Read, Write, Info, New, Show, Ports };
+enum class CliCommandKind { Help, Read, Write, Info, New, Show, Ports, Set };
 
 // One command line of moxcps-cli.
 struct CliCommand {
@@ -18,6 +18,9 @@ struct CliCommand {
     std::string ModelCode = "RB516";
     int BandCode = 0;
     std::string File;
+    // set: the channel, then field and value pairs, as given; --shift: a tx value is a signed shift.
+    std::vector<std::string> Edits;
+    bool Shift = false;
 };
 
 struct CliParseResult {

@@ -214,8 +214,9 @@ std::string CellText(const QJsonObject& channel, const char* column) {
     return ValueText(channel[name]);
 }
 
-// Each column as wide as its widest cell, one blank between columns.
-void PrintChannelTable(const QJsonArray& channels, std::ostream& out) {
+// The heading and one line per channel, each column as wide as its widest cell, one blank between
+// columns.
+std::vector<std::string> ChannelTableLines(const QJsonArray& channels) {
     constexpr std::size_t kColumnCount = std::size(kColumns);
     std::vector<std::vector<std::string>> rows(
         1, std::vector<std::string>(std::begin(kHeadings), std::end(kHeadings)));
@@ -229,13 +230,14 @@ void PrintChannelTable(const QJsonArray& channels, std::ostream& out) {
         for (std::size_t i = 0; i < kColumnCount; ++i)
             widths[i] = std::max(widths[i], row[i].size());
     }
+    std::vector<std::string> lines;
     for (const auto& row : rows) {
-        std::string line;
+        std::string& line = lines.emplace_back();
         for (std::size_t i = 0; i < kColumnCount; ++i)
             line += row[i] + std::string(widths[i] - row[i].size() + 1, ' ');
         line.erase(line.find_last_not_of(' ') + 1);
-        out << line << '\n';
     }
+    return lines;
 }
 
 }  // namespace
@@ -247,9 +249,20 @@ QJsonObject DataToJson(AppState& state) {
 }
 
 void PrintDataAsText(AppState& state, std::ostream& out) {
-    PrintChannelTable(ChannelsJson(state), out);
+    for (const std::string& line : ChannelTableLines(ChannelsJson(state)))
+        out << line << '\n';
     out << '\n';
     PrintFlat(QString(), SettingsJson(state), out);
+}
+
+void PrintChannelRow(AppState& state, int number, std::ostream& out) {
+    const QJsonArray channels = ChannelsJson(state);
+    const std::vector<std::string> lines = ChannelTableLines(channels);
+    out << lines[0] << '\n';
+    for (qsizetype i = 0; i < channels.size(); ++i) {
+        if (channels[i].toObject()["Number"].toInt() == number)
+            out << lines[static_cast<std::size_t>(i) + 1] << '\n';
+    }
 }
 
 }  // namespace mox::cli

@@ -11,5 +11,8 @@ namespace mox::cli {
 QJsonObject DataToJson(AppState& state);
 // The channels as a table, then every setting as "Group.Field value" lines.
 void PrintDataAsText(AppState& state, std::ostream& out);
+// The heading of that table and the row of one channel, exactly as they stand in the whole table;
+// the heading alone when there is no such channel.
+void PrintChannelRow(AppState& state, int number, std::ostream& out);
 
 }  // namespace mox::cli

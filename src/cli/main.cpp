@@ -8,6 +8,7 @@
 #include "cli/CliArgs.h"
 #include "cli/CliCommands.h"
 #include "cli/CliSession.h"
+#include "cli/CliSet.h"
 #include "cli/TerminalPrompter.h"
 #include "platform/QtProgramPaths.h"
 
@@ -30,6 +31,8 @@ int Run(const mox::cli::CliCommand& command) {
             return ShowCommand(session, command, std::cout);
         case CliCommandKind::Ports:
             return PortsCommand(session, std::cout);
+        case CliCommandKind::Set:
+            return SetCommand(session, command, std::cout, std::cerr);
         case CliCommandKind::Help:
             break;
     }
