@@ -75,8 +75,10 @@ FrmCHInfoEdit::~FrmCHInfoEdit() {
 void FrmCHInfoEdit::BuildControls() {
     Combo4 = NumberChooser(this, "Combo4", kGroupCount);
     Combo1 = NumberChooser(this, "Combo1", kPositionsPerGroup);
-    connect(Combo4, &QComboBox::activated, this, &FrmCHInfoEdit::OnChooser);
-    connect(Combo1, &QComboBox::activated, this, &FrmCHInfoEdit::OnChooser);
+    for (QComboBox* chooser : {Combo4, Combo1}) {
+        EnterAsTab::Install(chooser);
+        connect(chooser, &QComboBox::activated, this, &FrmCHInfoEdit::OnChooser);
+    }
     Text1 = new QLineEdit(this);
     Text1->setObjectName("Text1");
     Text2 = new QLineEdit(this);
