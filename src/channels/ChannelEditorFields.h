@@ -22,6 +22,8 @@ constexpr int kRxToneList = 0;
 constexpr int kSignallingList = 3;
 constexpr int kBusyLockList = 6;
 constexpr int kReverseOrTalkaroundList = 7;
+constexpr int kAutoDial1List = 8;
+constexpr int kAutoDial2List = 10;
 constexpr int kTalkaroundCheck = 3;
 constexpr int kReverseCheck = 4;
 

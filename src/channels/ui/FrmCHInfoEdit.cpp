@@ -15,6 +15,7 @@
 #include "image/ChannelTable.h"
 #include "services/Texts.h"
 #include "widgets/ButtonRow.h"
+#include "widgets/EditorButtons.h"
 #include "widgets/EnterAsTab.h"
 #include "widgets/FrequencyKeyFilter.h"
 #include "widgets/Twips.h"
@@ -102,12 +103,9 @@ void FrmCHInfoEdit::BuildControls() {
         EnterAsTab::Install(Check1[i]);
         connect(Check1[i], &QCheckBox::clicked, this, [this, i] { OnCheckClicked(i); });
     }
-    CommandClose = new QPushButton(UiText(m_state, 9023), this);
-    CommandClose->setObjectName("CommandClose");
-    CommandHelp = new QPushButton(UiText(m_state, 9025), this);
-    CommandHelp->setObjectName("CommandHelp");
-    CommandHelp->hide();
-    connect(CommandClose, &QPushButton::clicked, this, &QWidget::close);
+    const EditorButtons buttons = MakeEditorButtons(m_state, this);
+    CommandClose = buttons.Close;
+    CommandHelp = buttons.Help;
 }
 
 // The choosers on top, the frequencies under them, the lists in one column and the check boxes in a
@@ -198,6 +196,17 @@ void FrmCHInfoEdit::ShowList(int list, const std::vector<int>& offered, int entr
 void FrmCHInfoEdit::ReShowEditTxFre(bool rOffSet) {
     LabelText2->setText(UiText(m_state, rOffSet ? 15100 : 15003));
     SetGridEditData(false);
+}
+
+// The auto-dial memories changed: both lists offer the memories in use and keep showing the entry they
+// showed, or the first one when it is gone.
+void FrmCHInfoEdit::ReshowAutoDial() {
+    const std::vector<int> offered = AutoDialChoices(m_state.Data.Functions.Dtmf);
+    for (int list : {kAutoDial1List, kAutoDial2List}) {
+        QComboBox* box = Combo2[list];
+        const int shown = box->currentIndex() < 0 ? -1 : EntryOfValue(offered, box->currentText().toInt());
+        ShowList(list, offered, shown, box->isEnabled());
+    }
 }
 
 void FrmCHInfoEdit::OnChooser() {

@@ -45,6 +45,8 @@ public slots:
     void ReShowEditTxFre(bool rOffSet);
     // Stores a frequency that is being typed, as leaving its box would.
     void CommitEdit();
+    // The auto-dial memories in use changed.
+    void ReshowAutoDial();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -217,6 +217,16 @@ TEST_F(FrmCHInfoEditTest, AutoDialListsOfferTheMemoriesInUse) {
     autoDial->setFocus();
     QTest::keyClick(autoDial, Qt::Key_End);
     EXPECT_EQ(Channel(1)->AutoDial2, 10);
+
+    // The DTMF window emptied memory 10 and filled memory 1: the list follows, its entry falls to off.
+    state.Data.Functions.Dtmf.AutoDial[9].Count = 0;
+    state.Data.Functions.Dtmf.AutoDial[0].Count = 1;
+    window.ReshowAutoDial();
+    ASSERT_EQ(Entries(autoDial), 3);
+    EXPECT_EQ(autoDial->itemText(1), "1");
+    EXPECT_EQ(autoDial->currentText(), "Off");
+    EXPECT_EQ(window.Combo2[8]->itemText(1), "1");
+    EXPECT_EQ(Channel(1)->AutoDial2, 10);
 }
 
 TEST_F(FrmCHInfoEditTest, TheShiftHabitLabelsTheTransmitFieldAndTakesSigns) {
