@@ -7,7 +7,6 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "GuiFixture.h"
 #include "app/ui/frmAbout.h"
 #include "editors/ui/FrmRadioInfo.h"
 #include "image/RadioInfoBlock.h"
@@ -16,6 +15,7 @@
 #include "link/ui/FrmSetComm.h"
 #include "services/IniFile.h"
 #include "services/SetupFile.h"
+#include "support/qt/GuiFixture.h"
 
 namespace mox::test {
 

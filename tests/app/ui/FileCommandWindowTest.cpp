@@ -2,8 +2,8 @@
 #include <QFileDialog>
 #include <filesystem>
 
-#include "GuiFixture.h"
 #include "files/ui/QtFileDialogs.h"
+#include "support/qt/GuiFixture.h"
 
 namespace mox::test {
 

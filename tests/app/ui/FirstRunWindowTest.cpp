@@ -3,12 +3,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "GuiFixture.h"
 #include "app/ui/ProgramShell.h"
 #include "link/LinkSettingsFile.h"
 #include "link/PortMap.h"
 #include "link/ui/FrmLink.h"
 #include "services/SetupFile.h"
+#include "support/qt/GuiFixture.h"
 
 namespace mox::test {
 

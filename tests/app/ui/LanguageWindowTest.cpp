@@ -3,8 +3,8 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "GuiFixture.h"
 #include "app/ui/FrmSetLanguage.h"
+#include "support/qt/GuiFixture.h"
 
 namespace mox::test {
 

@@ -11,10 +11,10 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
-#include "GuiFixture.h"
 #include "app/ui/NavigationPane.h"
 #include "editors/ui/FrmRadioInfo.h"
 #include "image/Models.h"
+#include "support/qt/GuiFixture.h"
 #include "widgets/Twips.h"
 
 namespace mox::test {

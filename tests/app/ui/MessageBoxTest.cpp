@@ -3,10 +3,10 @@
 #include <QMessageBox>
 #include <map>
 
-#include "GuiFixture.h"
 #include "app/LanguageChoice.h"
 #include "app/ui/MessageBoxPrompter.h"
 #include "services/Texts.h"
+#include "support/qt/GuiFixture.h"
 
 namespace mox::test {
 

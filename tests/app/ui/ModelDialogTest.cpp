@@ -3,9 +3,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "GuiFixture.h"
 #include "image/Models.h"
 #include "image/ui/FrmModelInfo.h"
+#include "support/qt/GuiFixture.h"
 
 namespace mox::test {
 

@@ -2,9 +2,9 @@
 #include <QLabel>
 #include <QProgressBar>
 
-#include "GuiFixture.h"
 #include "link/SettingsSearch.h"
 #include "link/ui/FrmProgress.h"
+#include "support/qt/GuiFixture.h"
 
 namespace mox::test {
 

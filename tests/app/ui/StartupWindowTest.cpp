@@ -2,9 +2,9 @@
 #include <QTest>
 #include <QWindow>
 
-#include "GuiFixture.h"
 #include "app/ui/ProgramShell.h"
 #include "app/ui/frmSplash.h"
+#include "support/qt/GuiFixture.h"
 
 namespace mox::test {
 

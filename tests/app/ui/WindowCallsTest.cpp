@@ -1,6 +1,6 @@
 #include <QAction>
 
-#include "GuiFixture.h"
+#include "support/qt/GuiFixture.h"
 
 namespace mox::test {
 

@@ -1,4 +1,4 @@
-#include "GuiFixture.h"
+#include "support/qt/GuiFixture.h"
 
 #include <QApplication>
 #include <QFontMetrics>
