@@ -22,6 +22,7 @@ struct AppState : LinkContext {
     bool InitialiseCommand = false;
 
     ChannelEditState ChannelEdit;
+    ChannelClipboard Clipboard;
     Habits Habit;
     BatchItemSelection BatchItems{};
 };

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "records/RadioData.h"
+
 namespace mox {
 
 // Where the channel list and the channel editor stand; shared by both windows.
@@ -13,6 +15,13 @@ struct ChannelEditState {
     int EditRow = 1;       // position 1..16 of that cell
     bool ChannelListOpen = false;
     bool ChannelEditorOpen = false;
+};
+
+// The one channel that copy and cut keep for paste. It is full from the first copy or cut of the run
+// on, across new documents, reads and file loads.
+struct ChannelClipboard {
+    ChannelRecord Record{};
+    bool Full = false;
 };
 
 // The five edit-command habits of Habit.ini, in file order.

@@ -8,6 +8,8 @@
 
 #include "app/AppState.h"
 #include "app/Shutdown.h"
+#include "channels/ChannelCommandEnabling.h"
+#include "channels/ui/ChannelListHost.h"
 #include "files/DocumentWindows.h"
 #include "files/FileDialogs.h"
 #include "link/LinkViews.h"
@@ -15,7 +17,6 @@
 #include "link/SerialPort.h"
 #include "link/Timer.h"
 #include "services/SettingsStore.h"
-#include "widgets/WindowRegistry.h"
 
 class QAction;
 class QLabel;
@@ -47,7 +48,7 @@ class frmMain : public QMainWindow,
                 public LinkShell,
                 public ShutdownShell,
                 public Views,
-                public WindowRegistry {
+                public ChannelListHost {
     Q_OBJECT
 public:
     frmMain(AppState& state, const MainWindowDevices& devices, QWidget* parent = nullptr);
@@ -68,9 +69,13 @@ public:
 
     void ShowMainTxt() override;
     void Change_Language();
-    void LoadTree();
+    void LoadTree() override;
     void LoadBKPic();
-    void ShowCHInfo(bool rShow);
+    void ShowCHInfo(bool rShow) override;
+    QMenu* ChannelEditMenu() const override { return Menu("MnuCHEdit"); }
+    // Cut and copy need a channel at the position, paste a copied channel; a command the program does
+    // not run yet stays disabled.
+    void UpdateChannelCommandEnabling(int number) override;
     // Opens the channel list when the program offers it.
     void OpenChannelList() override;
     // Closes every child window and creates new data once they are gone.
@@ -160,6 +165,7 @@ private:
     QMap<QString, QMenu*> m_menus;
     QMap<QString, QAction*> m_toolButtons;
     QList<QAction*> m_channelEditTools;  // positions 11 to 19 of the tool bar
+    ChannelCommandEnabling m_channelCommands;
     QMap<QString, WindowFactory> m_windows;
     QMap<QString, std::function<void()>> m_handlers;
     QTimer m_clock;

@@ -177,11 +177,22 @@ void frmMain::OnTreeNode(const QString& key) {
     }
 }
 
+void frmMain::UpdateChannelCommandEnabling(int number) {
+    m_channelCommands = ChannelCommandsFor(m_state.Data.Channels, number, m_state.Clipboard.Full);
+    UpdateCommandAvailability();
+}
+
 // A command is offered when something runs it; the others stay visible but disabled until the program
-// has their windows.
+// has their windows. Cut, copy and paste also depend on the channel list's position.
 void frmMain::UpdateCommandAvailability() {
     auto offered = [this](const QString& entry) {
         const char* window = WindowOfEntry(entry);
+        if (entry == "MnuCHCut" || entry == "MnuCHCopy") {
+            if (!m_channelCommands.CutCopy)
+                return false;
+        } else if (entry == "MnuCHPaste" && !m_channelCommands.Paste) {
+            return false;
+        }
         return m_handlers.contains(entry) || (window != nullptr && m_windows.contains(window));
     };
     for (auto it = m_entries.constBegin(); it != m_entries.constEnd(); ++it) {
