@@ -1,0 +1,99 @@
+// How long the channel list takes to show a whole group again and to change to another group, with all
+// 128 channels in use: the median of 100 runs of each, painting included (goal: under 20 ms each).
+// Usage: moxgridbench PROGRAM_FOLDER   (the folder holding language/english.ini)
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QTableWidget>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "app/AppState.h"
+#include "channels/ui/frmCommChInfo.h"
+#include "image/ChannelTable.h"
+
+namespace {
+
+constexpr int kRuns = 100;
+constexpr double kGoalMs = 20.0;
+
+// The main window as the channel list sees it, with nothing else open.
+class NoHost : public mox::ChildWindowHost {
+public:
+    QWidget* ShowOrFocusWindow(const QString&) override { return nullptr; }
+    void LoadTree() override {}
+    void ShowCHInfo(bool) override {}
+    QMenu* ChannelEditMenu() const override { return nullptr; }
+    void UpdateChannelCommandEnabling(int) override {}
+};
+
+void FillAllChannels(mox::AppState& state) {
+    for (int number = 1; number <= mox::kChannelCapacity; ++number) {
+        mox::ChannelRecord* record = mox::AppendDefaultChannel(state, number, "435.125");
+        record->RxTone = static_cast<std::int16_t>(number);
+        record->TxTone = static_cast<std::int16_t>(number + 100);
+        record->ShiftDirection = 2;
+        mox::SetFixedText(record->ShiftDigits, "0500000");
+    }
+}
+
+// Every run shows other frequencies, so no cell keeps its text.
+void ChangeFrequencies(mox::AppState& state, int run) {
+    const std::string digits = run % 2 == 0 ? "43512500" : "44600625";
+    for (int i = 0; i < state.Data.Channels.Count; ++i)
+        mox::SetFixedText(state.Data.Channels.Records[i].RxDigits, digits);
+}
+
+double MedianMs(const std::function<void(int)>& prepare, const std::function<void()>& work) {
+    std::vector<double> times;
+    QElapsedTimer clock;
+    for (int run = 0; run < kRuns; ++run) {
+        prepare(run);
+        clock.start();
+        work();
+        times.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+    }
+    std::nth_element(times.begin(), times.begin() + kRuns / 2, times.end());
+    return times[kRuns / 2];
+}
+
+bool Report(const char* what, double ms) {
+    std::printf("%-28s median of %d runs: %7.3f ms (goal: under %.0f ms)\n", what, kRuns, ms, kGoalMs);
+    return ms < kGoalMs;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "Usage: moxgridbench PROGRAM_FOLDER\n");
+        return 2;
+    }
+    QApplication app(argc, argv);
+    mox::AppState state;
+    state.ProgramFolder = argv[1];
+    FillAllChannels(state);
+    NoHost host;
+    mox::frmCommChInfo list(state, host);
+    list.show();
+    QApplication::processEvents();
+    QWidget* cells = list.MSFlexGrid1->viewport();
+
+    const double redraw = MedianMs([&state](int run) { ChangeFrequencies(state, run); },
+                                   [&list, cells] {
+                                       list.reShowAllGrid();
+                                       cells->repaint();
+                                   });
+    int group = 0;
+    const double change = MedianMs([](int) {},
+                                   [&list, &group, cells] {
+                                       group = (group + 1) % mox::kGroupCount;
+                                       list.ComboGroup->setCurrentIndex(group);
+                                       cells->repaint();
+                                   });
+    const bool redrawFast = Report("redraw of a whole group", redraw);
+    const bool changeFast = Report("change of group", change);
+    return redrawFast && changeFast ? 0 : 1;
+}
