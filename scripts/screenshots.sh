@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Screenshots of the program under a virtual X server, against the radio simulator: the splash
-# picture, the main window, each dialog, the first-run window, the questions and the progress window
-# of a read, in English and Chinese, at 100% and 200% scaling. They go to shots/ (not kept in git).
+# picture, the main window, the channel list (a full group and an edit in progress), each dialog, the
+# first-run window, the questions and the progress window of a read, in English and Chinese, at 100%
+# and 200% scaling. They go to shots/ (not kept in git).
 #
 # Usage: scripts/screenshots.sh [BUILD_FOLDER]      (default: build)
 #        SKIP_BUILD=1 scripts/screenshots.sh FOLDER  (a folder already built with moxcps and moxsim)
@@ -41,6 +42,20 @@ if [ "${1:-}" = "--inside" ]; then
     fi
     shot splash 1
     shot main 3
+    # The channel list, typed in by keyboard as a user would: a receive frequency in every row of the
+    # first group, a tone in every other row, then an edit in progress.
+    focus_main
+    for row in $(seq 1 16); do
+        xdotool type --delay 20 "$(printf '4%02d.%05d' $((30 + row)) $((row * 625)))"
+        keys Return Return
+        [ $((row % 2)) = 1 ] && keys Down
+        keys Return Return Return Return Return Return
+    done
+    shot channel-list
+    xdotool type --delay 20 "43"
+    shot channel-edit
+    xdotool type --delay 20 "1.00625"
+    keys Return
     for dialog in "m i model" "s p port" "s l language" "p p password" "h a about"; do
         set -- $dialog
         focus_main
