@@ -45,8 +45,6 @@ public:
     QTimer ScrollTimer;
     bool CodeMoveTopRow = false;
 
-    int CurrentRow() const { return m_currentRow; }
-
 public slots:
     void reShowGrid(int rRow);
     void reShowAllGrid();
