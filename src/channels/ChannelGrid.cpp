@@ -19,10 +19,10 @@ struct ListColumn {
 };
 
 const ListColumn kListColumns[] = {
-    {GridColumn::Power, {14014, 14015, 14016}},    // low, mid, high
-    {GridColumn::Skip, {14017, 14018}},            // add, skip
-    {GridColumn::Signalling, {kNoneText, 14019}},  // off, DTMF
-    {GridColumn::Spacing, {14020, 14021, 14022}},  // 12.5, 20, 25 kHz
+    {GridColumn::Power, {14014, 14015, 14016}},    // texts: low, mid, high
+    {GridColumn::Skip, {14017, 14018}},            // texts: add, skip
+    {GridColumn::Signalling, {kNoneText, 14019}},  // texts: off, DTMF
+    {GridColumn::Spacing, {14020, 14021, 14022}},  // texts: 12.5, 20, 25 kHz
 };
 
 }  // namespace

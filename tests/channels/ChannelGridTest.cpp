@@ -117,17 +117,6 @@ TEST(GridCommitTest, APickShowsTheEntryAndStoresItsIndex) {
     EXPECT_EQ(high.Stored, "2");
 }
 
-TEST(GridCommitTest, TheTextBoxTakesDigitsPointAndSignsOnlyForAShift) {
-    for (char32_t c : {U'0', U'9', U'.', U'\b', U'\t', U'\x1b'})
-        EXPECT_TRUE(FrequencyKeyAccepted(c, false)) << int(c);
-    for (char32_t c : {U'+', U'-', U'a', U' ', U',', U'e', U'E', U'\x80', U'é', U'中'})
-        EXPECT_FALSE(FrequencyKeyAccepted(c, false)) << int(c);
-    for (char32_t c : {U'\x03', U'\x16', U'\x18'})  // copy, paste, cut
-        EXPECT_FALSE(FrequencyKeyAccepted(c, true)) << int(c);
-    EXPECT_TRUE(FrequencyKeyAccepted(U'+', true));
-    EXPECT_TRUE(FrequencyKeyAccepted(U'-', true));
-}
-
 TEST_F(ChannelGridTest, TypingRxInAnEmptyRowCreatesASimplexHighPowerChannel) {
     Commit(7, GridColumn::Rx, FrequencyCommit(GridColumn::Rx, "435.125"));
     EXPECT_THAT(RowOf(7), ElementsAre("", "435.12500", "435.12500", "", "T14013", "T14013", "T14016",

@@ -8,8 +8,8 @@
 #include <QMouseEvent>
 #include <QTableWidget>
 
-#include "channels/GridCommit.h"
 #include "channels/ui/frmCommChInfo.h"
+#include "codecs/TypedFrequency.h"
 
 namespace mox {
 
@@ -66,7 +66,7 @@ bool frmCommChInfo::TextBoxEvent(QEvent* event) {
             }
             const QString text = key->text();
             const bool signs = m_state.ChannelEdit.EditField == GridColumn::Tx && m_state.Habit.ShowTxAsShift;
-            return !text.isEmpty() && !FrequencyKeyAccepted(text.at(0).unicode(), signs);
+            return !text.isEmpty() && !KeepsTypedCharacter(text.at(0).unicode(), signs);
         }
         case QEvent::FocusOut: {
             // Leaving for a pop-up menu or another program is no end of the edit.
