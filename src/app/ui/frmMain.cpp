@@ -94,7 +94,10 @@ void frmMain::MDIForm_Load() {
     LoadNewDoc2();
 }
 
+// The child windows go first, while the main window they call as they go (the channel list hides the
+// channel commands when it stops being active) is still whole.
 frmMain::~frmMain() {
+    qDeleteAll(MdiArea->subWindowList());
     m_state.Redraw = m_previousViews;
     m_state.UserStore = m_previousStore;
 }

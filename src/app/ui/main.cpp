@@ -9,8 +9,6 @@
 #include "app/ui/MessageBoxPrompter.h"
 #include "app/ui/ProgramShell.h"
 #include "app/ui/QtProgramStarter.h"
-#include "app/ui/frmMain.h"
-#include "channels/ui/frmCommChInfo.h"
 #include "files/ui/QtFileDialogs.h"
 #include "link/ui/FrmPassWord.h"
 #include "platform/QtPortEnumerator.h"
@@ -90,9 +88,6 @@ int main(int argc, char** argv) {
     mox::QtFileDialogs dialogs([] { return QApplication::activeWindow(); });
 
     mox::ProgramShell shell(state, {linkPort, firstRunPort, enumerator, timers, dialogs});
-    shell.RegisterWindows = [&state](mox::frmMain& main) {
-        main.RegisterWindow("frmCommChInfo", [&state, &main] { return new mox::frmCommChInfo(state, main); });
-    };
     QObject::connect(&shell, &mox::ProgramShell::Finished, &app, &QCoreApplication::quit);
     shell.FileToOpen = FileArgument(QCoreApplication::arguments());
     shell.QuitWhenShown = qEnvironmentVariableIsSet("MOXCPS_QUIT_WHEN_SHOWN");

@@ -171,6 +171,14 @@ TEST_F(ChannelListWindowTest, ScrollingKeepsTheSelectionOnItsLineAtMostTwiceASec
     EXPECT_EQ(At(), std::make_pair(4, 1));
 }
 
+// The channel list hides the channel commands as it stops being active, also when the main window goes.
+TEST_F(ChannelListWindowTest, TheMainWindowCanGoWithTheChannelListOpen) {
+    List();
+    EXPECT_TRUE(ChannelMenuShown());
+    main.reset();
+    EXPECT_FALSE(state.ChannelEdit.ChannelListOpen);
+}
+
 TEST_F(ChannelListWindowTest, ClosingStoresThePendingText) {
     List();
     Type("437.5");
