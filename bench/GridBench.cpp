@@ -20,9 +20,12 @@ constexpr int kRuns = 100;
 constexpr double kGoalMs = 20.0;
 
 // The main window as the channel list sees it, with nothing else open.
-class NoHost : public mox::ChildWindowHost {
+class NoHost : public mox::ChannelListHost {
 public:
+    void RegisterWindow(const QString&, WindowFactory) override {}
     QWidget* ShowOrFocusWindow(const QString&) override { return nullptr; }
+    void CloseWindowByName(const QString&) override {}
+    QWidget* FindWindow(const QString&) const override { return nullptr; }
     void LoadTree() override {}
     void ShowCHInfo(bool) override {}
     QMenu* ChannelEditMenu() const override { return nullptr; }
@@ -31,7 +34,8 @@ public:
 
 void FillAllChannels(mox::AppState& state) {
     for (int number = 1; number <= mox::kChannelCapacity; ++number) {
-        mox::ChannelRecord* record = mox::AppendDefaultChannel(state, number, "435.125");
+        mox::ChannelRecord* record =
+            mox::AppendDefaultChannel(state.Data.Channels, state.Model, number, "435.125");
         record->RxTone = static_cast<std::int16_t>(number);
         record->TxTone = static_cast<std::int16_t>(number + 100);
         record->ShiftDirection = 2;

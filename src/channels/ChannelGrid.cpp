@@ -55,15 +55,15 @@ const std::string& ListEntryText(const std::vector<std::string>& entries, int va
     return entries[static_cast<std::size_t>(value)];
 }
 
-GridRowTexts ChannelRowTexts(AppState& state, const ChannelRecord* record, const GridLists& lists,
-                             bool showShift) {
+GridRowTexts ChannelRowTexts(const ModelState& model, const Messages& messages, const ChannelRecord* record,
+                             const GridLists& lists, bool showShift) {
     GridRowTexts row;
     if (record == nullptr)
         return row;
     const std::string rx = CutFixedText(record->RxDigits);
-    row[GridColumn::Rx] = DigitsToDisplay(state, rx);
+    row[GridColumn::Rx] = DigitsToDisplay(model, messages, rx);
     row[GridColumn::Tx] =
-        TxDisplay(state, rx, CutFixedText(record->ShiftDigits), record->ShiftDirection, showShift);
+        TxDisplay(model, messages, rx, CutFixedText(record->ShiftDigits), record->ShiftDirection, showShift);
     const std::pair<int, int> fields[] = {
         {GridColumn::RxTone, record->RxTone},
         {GridColumn::TxTone, record->TxTone},

@@ -10,8 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "app/AppState.h"
+#include "records/ModelState.h"
 #include "records/RadioData.h"
+#include "services/Messages.h"
 
 namespace mox {
 
@@ -46,8 +47,8 @@ const std::string& ListEntryText(const std::vector<std::string>& entries, int va
 
 // Columns 1, 2 and 4 to 9 of a channel's row; every column is empty without a channel. The TX
 // column holds the TX frequency, or the signed shift when `showShift`.
-GridRowTexts ChannelRowTexts(AppState& state, const ChannelRecord* record, const GridLists& lists,
-                             bool showShift);
+GridRowTexts ChannelRowTexts(const ModelState& model, const Messages& messages, const ChannelRecord* record,
+                             const GridLists& lists, bool showShift);
 
 // The window caption: "Group 1 --- [CH 5]" in the texts of the language.
 std::string GridCaption(const TextOf& text, int group, int row);

@@ -1,9 +1,9 @@
 #include <gmock/gmock.h>
 
+#include "app/ChannelFieldCommand.h"
 #include "channels/ChannelGrid.h"
 #include "channels/GridCommit.h"
 #include "image/ImageFixture.h"
-#include "image/SetChannelField.h"
 
 namespace mox::test {
 namespace {
@@ -18,7 +18,7 @@ std::string Numbered(int number) {
 class ChannelGridTest : public ImageFixture {
 protected:
     GridRowTexts RowOf(int number) {
-        return ChannelRowTexts(state, FindChannel(state.Data.Channels, number), lists,
+        return ChannelRowTexts(state.Model, state, FindChannel(state.Data.Channels, number), lists,
                                state.Habit.ShowTxAsShift);
     }
     // What the grid does when an in-place editor commits in row `number`.

@@ -1,10 +1,12 @@
 #include "channels/ui/ChannelWindows.h"
 
 #include "channels/ui/FrmCHInfoEdit.h"
+#include "channels/ui/frmCommChInfo.h"
 
 namespace mox {
 
-void RegisterChannelWindows(WindowRegistry& windows, AppState& state) {
+void RegisterChannelWindows(ChannelListHost& windows, AppState& state) {
+    windows.RegisterWindow("frmCommChInfo", [&windows, &state] { return new frmCommChInfo(state, windows); });
     windows.RegisterWindow("FrmCHInfoEdit", [&state] { return new FrmCHInfoEdit(state); });
 }
 

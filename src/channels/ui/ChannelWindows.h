@@ -1,11 +1,11 @@
 #pragma once
 
 #include "app/AppState.h"
-#include "widgets/WindowRegistry.h"
+#include "channels/ui/ChannelListHost.h"
 
 namespace mox {
 
 // Offers the channel windows to the main window by their window names.
-void RegisterChannelWindows(WindowRegistry& windows, AppState& state);
+void RegisterChannelWindows(ChannelListHost& windows, AppState& state);
 
 }  // namespace mox

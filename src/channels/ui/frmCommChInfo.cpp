@@ -29,7 +29,7 @@ constexpr int kLabelGap = 100;
 
 }  // namespace
 
-frmCommChInfo::frmCommChInfo(AppState& state, ChildWindowHost& host, QWidget* parent)
+frmCommChInfo::frmCommChInfo(AppState& state, ChannelListHost& host, QWidget* parent)
     : QWidget(parent), m_state(state), m_host(host) {
     setObjectName("frmCommChInfo");
     TimerCHEdit.setSingleShot(true);

@@ -7,7 +7,7 @@
 
 #include "app/AppState.h"
 #include "channels/ChannelGrid.h"
-#include "widgets/ChildWindowHost.h"
+#include "channels/ui/ChannelListHost.h"
 
 class QComboBox;
 class QKeyEvent;
@@ -27,7 +27,7 @@ class frmCommChInfo : public QWidget {
     // True while the main window runs a channel command: the grid's scrolling is then not the user's.
     Q_PROPERTY(bool CodeMoveTopRow MEMBER CodeMoveTopRow)
 public:
-    frmCommChInfo(AppState& state, ChildWindowHost& host, QWidget* parent = nullptr);
+    frmCommChInfo(AppState& state, ChannelListHost& host, QWidget* parent = nullptr);
     ~frmCommChInfo() override;
 
     QTableWidget* MSFlexGrid1;
@@ -109,7 +109,7 @@ private:
     bool Guarded(const char* routine, const std::function<void()>& work);
 
     AppState& m_state;
-    ChildWindowHost& m_host;
+    ChannelListHost& m_host;
     GridLists m_lists;
     QValidator* m_frequencyCharacters = nullptr;
     QValidator* m_shiftCharacters = nullptr;

@@ -5,9 +5,9 @@
 #include <QRegularExpressionValidator>
 #include <QTableWidget>
 
+#include "app/ChannelFieldCommand.h"
 #include "channels/GridCommit.h"
 #include "channels/ui/frmCommChInfo.h"
-#include "image/SetChannelField.h"
 
 namespace mox {
 

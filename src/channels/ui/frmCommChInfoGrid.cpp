@@ -99,8 +99,9 @@ void frmCommChInfo::ClearGridRow(int row) {
 void frmCommChInfo::SetGridData(int row) {
     Guarded("SetGridData", [this, row] {
         const int number = GridChannelNumber(m_state.ChannelEdit.CurrentGroup, row);
-        const GridRowTexts texts = ChannelRowTexts(m_state, FindChannel(m_state.Data.Channels, number),
-                                                   m_lists, m_state.Habit.ShowTxAsShift);
+        const GridRowTexts texts =
+            ChannelRowTexts(m_state.Model, m_state, FindChannel(m_state.Data.Channels, number), m_lists,
+                            m_state.Habit.ShowTxAsShift);
         for (int column = GridColumn::Rx; column < GridColumn::Details; ++column)
             SetCellText(row, column, texts[column]);
     });
@@ -138,8 +139,9 @@ void frmCommChInfo::ReShowAllTxFre(bool rOffSet) {
         for (int row = 1; row <= kGridRowCount; ++row) {
             const int number = GridChannelNumber(m_state.ChannelEdit.CurrentGroup, row);
             if (const ChannelRecord* record = FindChannel(m_state.Data.Channels, number))
-                SetCellText(row, GridColumn::Tx,
-                            ChannelRowTexts(m_state, record, m_lists, rOffSet)[GridColumn::Tx]);
+                SetCellText(
+                    row, GridColumn::Tx,
+                    ChannelRowTexts(m_state.Model, m_state, record, m_lists, rOffSet)[GridColumn::Tx]);
         }
     });
 }

@@ -31,10 +31,18 @@ void SendMouse(QWidget* widget, QEvent::Type type, int x) {
     QApplication::sendEvent(widget, &event);
 }
 
-class MainWindowTest : public GuiFixture {};
+class MainWindowTest : public GuiFixture {
+protected:
+    // Leaves the main window without the channel list that every document opens with.
+    static void CloseChannelList(frmMain& window) {
+        window.CloseWindowByName("frmCommChInfo");
+        EXPECT_TRUE(QTest::qWaitFor([&window] { return window.MdiArea->subWindowList().isEmpty(); }, 1000));
+    }
+};
 
 TEST_F(MainWindowTest, AnOpenEditorIsFocusedWithoutCascadingANewOneCascades) {
     frmMain& window = Main([](frmMain& m) { RegisterStandIns(m, {"FrmKey", "FrmScan", "FrmAlert"}); });
+    CloseChannelList(window);
     window.Entry("MnuKey")->trigger();
     window.Entry("MnuScan")->trigger();
     window.FindWindow("FrmKey")->parentWidget()->move(300, 200);
@@ -53,11 +61,12 @@ TEST_F(MainWindowTest, AnOpenEditorIsFocusedWithoutCascadingANewOneCascades) {
 
 TEST_F(MainWindowTest, EditorsWithoutTheirWindowAreDisabledNeverFaked) {
     frmMain& window = Main();
-    for (const char* entry :
-         {"mnuChannelInfo", "MnuKey", "MnuScan", "MnuAlert", "MnuCHBatch", "MnuCHHabits", "MnuCHCut"})
+    for (const char* entry : {"MnuKey", "MnuScan", "MnuAlert", "MnuCHBatch", "MnuCHHabits", "MnuCHCut"})
         EXPECT_FALSE(window.Entry(entry)->isEnabled()) << entry;
-    for (const char* entry : {"mnuFileNew", "mnuReadFromRadio", "MnuLocalInfo", "mnuHelpAbout", "mnuComm"})
+    for (const char* entry :
+         {"mnuChannelInfo", "mnuFileNew", "mnuReadFromRadio", "MnuLocalInfo", "mnuHelpAbout", "mnuComm"})
         EXPECT_TRUE(window.Entry(entry)->isEnabled()) << entry;
+    CloseChannelList(window);
     EXPECT_FALSE(window.Menu("MnuCHEdit")->menuAction()->isVisible());
     EXPECT_FALSE(window.ToolButton("BtnCHCut")->isVisible());
     EXPECT_TRUE(window.ChildWindows().empty());
@@ -169,6 +178,7 @@ TEST_F(MainWindowTest, ClosingWithChangedDataAndCancelKeepsRunningWithTheData) {
 // behind: the Window menu lists nothing, and the next opening makes one frame.
 TEST_F(MainWindowTest, AClosedEditorTakesItsFrameAlong) {
     frmMain& window = Main();
+    CloseChannelList(window);
     const std::function<void()> closings[] = {
         [&window] {
             auto* info = qobject_cast<FrmRadioInfo*>(window.FindWindow("FrmRadioInfo"));

@@ -5,9 +5,9 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include "app/ChannelFieldCommand.h"
 #include "channels/ui/frmCommChInfo.h"
 #include "image/ChannelTable.h"
-#include "image/SetChannelField.h"
 #include "support/qt/GuiFixture.h"
 
 namespace mox::test {
@@ -27,12 +27,11 @@ private:
     const AppState& m_state;
 };
 
-// The main window with the real channel list, opened as at start-up, and a recording channel editor.
+// The main window with its channel list, opened as at start-up, and a recording channel editor.
 class ChannelListFixture : public GuiFixture {
 protected:
     frmCommChInfo& List() {
         Main([this](frmMain& m) {
-            m.RegisterWindow("frmCommChInfo", [this, &m] { return new frmCommChInfo(state, m); });
             m.RegisterWindow("FrmCHInfoEdit", [this] {
                 editor = new RecordingChannelEditor(state);
                 return editor;
