@@ -30,16 +30,18 @@ public:
     frmCommChInfo(AppState& state, ChannelListHost& host, QWidget* parent = nullptr);
     ~frmCommChInfo() override;
 
-    QTableWidget* MSFlexGrid1;
+    // The controls are made one after the other, and the event filter may see events of the first ones
+    // before the later ones exist.
+    QTableWidget* MSFlexGrid1 = nullptr;
     // The in-place editors: the frequency text box of columns 1 and 2 and the lists of columns 4 to 9
     // (Combo1[column]; the other slots stay empty).
-    QLineEdit* Text1;
+    QLineEdit* Text1 = nullptr;
     std::array<QComboBox*, kGridColumnCount> Combo1{};
-    QComboBox* ComboGroup;
-    QLabel* LabelGroup;
-    QPushButton* CommandCHInfoEdit;
-    QPushButton* CommandClose;
-    QPushButton* CommandHelp;
+    QComboBox* ComboGroup = nullptr;
+    QLabel* LabelGroup = nullptr;
+    QPushButton* CommandCHInfoEdit = nullptr;
+    QPushButton* CommandClose = nullptr;
+    QPushButton* CommandHelp = nullptr;
     // Keeps a click from acting just after a double click; debounces the user's scrolling.
     QTimer TimerCHEdit;
     QTimer ScrollTimer;
