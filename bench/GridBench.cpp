@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     mox::AppState state;
-    state.ProgramFolder = argv[1];
+    state.Paths.ProgramFolder = argv[1];
     FillAllChannels(state);
     NoHost host;
     mox::frmCommChInfo list(state, host);
