@@ -4,10 +4,10 @@
 #include <QTreeWidget>
 #include <algorithm>
 
-#include "GuiFixture.h"
 #include "app/ui/NavigationPane.h"
 #include "editors/ui/FrmDTMF.h"
 #include "editors/ui/FrmOptFeatures.h"
+#include "support/qt/GuiFixture.h"
 
 namespace mox::test {
 
