@@ -30,8 +30,11 @@ private:
 // The main window with its channel list, opened as at start-up, and a recording channel editor.
 class ChannelListFixture : public GuiFixture {
 protected:
-    frmCommChInfo& List() {
-        Main([this](frmMain& m) {
+    // With `recordingEditor` false the program's own channel editor is offered.
+    frmCommChInfo& List(bool recordingEditor = true) {
+        Main([this, recordingEditor](frmMain& m) {
+            if (!recordingEditor)
+                return;
             m.RegisterWindow("FrmCHInfoEdit", [this] {
                 editor = new RecordingChannelEditor(state);
                 return editor;

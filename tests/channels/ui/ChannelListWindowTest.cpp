@@ -6,6 +6,7 @@
 
 #include "ChannelListFixture.h"
 #include "app/ui/NavigationPane.h"
+#include "channels/ui/FrmCHInfoEdit.h"
 
 namespace mox::test {
 namespace {
@@ -119,6 +120,25 @@ TEST_F(ChannelListWindowTest, TheEditorFollowsTheGridAndTheGridTheEditorsGroup) 
     EXPECT_EQ(state.ChannelEdit.CurrentGroup, 2);
     EXPECT_EQ(editor->Followed.back(), std::make_pair(2, 5));
     EXPECT_TRUE(Current().windowTitle().contains(" 3 --- "));
+}
+
+TEST_F(ChannelListWindowTest, TheChannelEditorAndTheListStayInStep) {
+    List(false);
+    FillGroup(2);
+    main->ShowOrFocusWindow("FrmCHInfoEdit");
+    auto* chosen = qobject_cast<FrmCHInfoEdit*>(main->FindWindow("FrmCHInfoEdit"));
+    ASSERT_NE(chosen, nullptr);
+    FrmCHInfoEdit& channelEditor = *chosen;
+    main->ShowOrFocusWindow("frmCommChInfo");
+    Click(5, 6);
+    EXPECT_EQ(channelEditor.Combo1->currentIndex(), 4);
+    EXPECT_EQ(channelEditor.Combo4->currentIndex(), 0);
+
+    QTest::keyClick(channelEditor.Combo4, Qt::Key_Down);  // the user's picks: group 2, then group 3
+    QTest::keyClick(channelEditor.Combo4, Qt::Key_Down);
+    EXPECT_EQ(Current().ComboGroup->currentIndex(), 2);
+    EXPECT_EQ(Cell(5, 1), "435.12500");
+    EXPECT_EQ(channelEditor.Text1->text(), "435.12500");
 }
 
 TEST_F(ChannelListWindowTest, Group8ShowsChannels113To128UnderPositions1To16) {
