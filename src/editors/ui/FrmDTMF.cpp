@@ -81,6 +81,10 @@ FrmDTMF::FrmDTMF(const Messages& messages, DtmfSettings& settings, WindowRegistr
     ShowValues();
 }
 
+FrmDTMF::~FrmDTMF() {
+    disconnect(m_idCodeLeft);
+}
+
 QComboBox* FrmDTMF::ListBox(DtmfList list) const {
     const int index = static_cast<int>(list);
     if (index < 5)
@@ -128,8 +132,8 @@ void FrmDTMF::MakeBoxes() {
     Text3 = new QLineEdit;
     Text3->setObjectName("Text3");
     Text3->setMaxLength(kIdCodeDigits);
-    connect(TextBoxKeys::Install(Text3, IdCodeKey, TextBoxKeys::Focus::SelectAll), &TextBoxKeys::FocusLost,
-            this, &FrmDTMF::CheckIdCode);
+    m_idCodeLeft = connect(TextBoxKeys::Install(Text3, IdCodeKey, TextBoxKeys::Focus::SelectAll),
+                           &TextBoxKeys::FocusLost, this, &FrmDTMF::CheckIdCode);
     EnterAsTab::Install(Text3);
 }
 

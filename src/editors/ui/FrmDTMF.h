@@ -24,6 +24,7 @@ class FrmDTMF : public QWidget {
 public:
     FrmDTMF(const Messages& messages, DtmfSettings& settings, WindowRegistry& windows,
             QWidget* parent = nullptr);
+    ~FrmDTMF() override;
 
     QTabWidget* SSTab1;
     std::array<QComboBox*, 5> Combo1{};
@@ -46,6 +47,10 @@ public slots:
     void CommitEdit();
 
 private:
+    // The ID code box reports losing the focus; the report is cut before the window goes, since a
+    // window being destroyed moves the focus away from its boxes once its own part is already gone.
+    QMetaObject::Connection m_idCodeLeft;
+
     QComboBox* ListBox(DtmfList list) const;
     QLineEdit* CodeBox(int box) const;
     void MakeLists(const Messages& messages);
