@@ -24,17 +24,6 @@ MsgAnswer AgreeingAnswer(MsgButtons buttons) {
                                                                               : MsgAnswer::Ok;
 }
 
-MsgAnswer SafeAnswer(MsgButtons buttons) {
-    switch (buttons) {
-        case MsgButtons::Ok:
-            return MsgAnswer::Ok;
-        case MsgButtons::YesNo:
-            return MsgAnswer::No;
-        default:
-            return MsgAnswer::Cancel;
-    }
-}
-
 // The message boxes' line breaks are CR LF; a terminal wants LF only.
 std::string TerminalText(std::string text) {
     text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());

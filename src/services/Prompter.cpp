@@ -2,8 +2,8 @@
 
 namespace mox {
 
-MsgAnswer SilentPrompter::Ask(const Prompt& prompt) {
-    switch (prompt.Buttons) {
+MsgAnswer SafeAnswer(MsgButtons buttons) {
+    switch (buttons) {
         case MsgButtons::Ok:
             return MsgAnswer::Ok;
         case MsgButtons::YesNo:
@@ -11,6 +11,10 @@ MsgAnswer SilentPrompter::Ask(const Prompt& prompt) {
         default:
             return MsgAnswer::Cancel;
     }
+}
+
+MsgAnswer SilentPrompter::Ask(const Prompt& prompt) {
+    return SafeAnswer(prompt.Buttons);
 }
 
 }  // namespace mox

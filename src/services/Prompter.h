@@ -28,6 +28,9 @@ public:
     virtual bool AskPassword(std::string& password) = 0;
 };
 
+// The safe choice of a question: OK for a plain message, No for yes/no, Cancel otherwise.
+MsgAnswer SafeAnswer(MsgButtons buttons);
+
 // Answers every question with its safe choice (OK for a plain message, Cancel or No otherwise) and
 // never shows anything; the state uses it until a shell installs its own.
 class SilentPrompter : public Prompter {
