@@ -53,6 +53,11 @@ IndexList IndexListOf(DtmfList list) {
     }
 }
 
+std::int16_t DtmfSettings::*FieldOf(DtmfList list) {
+    const TimingList* timing = TimingOf(list);
+    return timing != nullptr ? timing->Field : IndexListOf(list).Field;
+}
+
 // "Off", then the seconds 1 to `last`, each followed by "s".
 std::vector<std::string> OffThenSeconds(const Messages& messages, int off, int last) {
     std::vector<std::string> entries{GetLanguageText(messages, off)};
@@ -103,12 +108,28 @@ int DtmfListIndex(const DtmfSettings& settings, DtmfList list) {
 }
 
 void SaveDtmfList(DtmfSettings& settings, DtmfList list, int index) {
+    settings.*FieldOf(list) =
+        static_cast<std::int16_t>(DtmfListValues(list).at(static_cast<std::size_t>(index)));
+}
+
+int DtmfListValue(const DtmfSettings& settings, DtmfList list) {
+    return settings.*FieldOf(list);
+}
+
+std::vector<int> DtmfListValues(DtmfList list) {
+    std::vector<int> values;
     if (const TimingList* timing = TimingOf(list)) {
-        const int ms = timing->Milliseconds.at(static_cast<std::size_t>(index));
-        settings.*timing->Field = static_cast<std::int16_t>((ms + kMsPerStep / 2) / kMsPerStep);
-        return;
+        for (int ms : timing->Milliseconds)
+            values.push_back((ms + kMsPerStep / 2) / kMsPerStep);
+        return values;
     }
-    settings.*IndexListOf(list).Field = static_cast<std::int16_t>(index);
+    for (int index = 0; index < IndexListOf(list).Count; ++index)
+        values.push_back(index);
+    return values;
+}
+
+void SaveSidetone(DtmfSettings& settings, bool ticked) {
+    settings.Sidetone = ticked ? 1 : 0;
 }
 
 DtmfCode& DtmfCodeOfBox(DtmfSettings& settings, int box) {

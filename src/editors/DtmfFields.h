@@ -36,6 +36,12 @@ std::vector<std::string> DtmfListEntries(const Messages& messages, DtmfList list
 int DtmfListIndex(const DtmfSettings& settings, DtmfList list);
 // Stores the chosen entry: the milliseconds / 50 of a timing list, the index of the others.
 void SaveDtmfList(DtmfSettings& settings, DtmfList list, int index);
+// The value a list's field holds now, and the values its entries store, in entry order (SaveDtmfList
+// takes the position of a value in here).
+int DtmfListValue(const DtmfSettings& settings, DtmfList list);
+std::vector<int> DtmfListValues(DtmfList list);
+// The side tone box stores 1 ticked and 0 clear.
+void SaveSidetone(DtmfSettings& settings, bool ticked);
 
 DtmfCode& DtmfCodeOfBox(DtmfSettings& settings, int box);
 // The digits a code box shows: as many as the code counts; a count outside 0..16 shows none.

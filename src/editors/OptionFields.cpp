@@ -1,5 +1,6 @@
 #include "editors/OptionFields.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -113,6 +114,28 @@ void SaveOptFeat(FunctionSettings& settings, int id, int value) {
 
 bool VoxControlsEnabled(const FunctionSettings& settings) {
     return OptionCheckTicked(settings, kVoxCheck);
+}
+
+bool OptionControlEnabled(const FunctionSettings& settings, int id) {
+    const bool voxControl = id == kFirstOptionCheckId + kVoxToneCheck ||
+                            std::find(kVoxLists.begin(), kVoxLists.end(), id) != kVoxLists.end();
+    return !voxControl || VoxControlsEnabled(settings);
+}
+
+int OptionValue(const FunctionSettings& settings, int id) {
+    if (id >= kFirstOptionCheckId)
+        return CheckValue(settings, id - kFirstOptionCheckId);
+    return settings.Options.*ListOf(id).Field;
+}
+
+std::vector<int> OptionValues(int id) {
+    if (id >= kFirstOptionCheckId)
+        return {0, 1};
+    const OptionList& list = ListOf(id);
+    std::vector<int> values;
+    for (int index = 0; index < list.Count; ++index)
+        values.push_back(index * list.Factor + list.Offset);
+    return values;
 }
 
 OptFeaturesView OpenOptFeatures(FunctionSettings& settings) {

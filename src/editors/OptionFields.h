@@ -34,6 +34,14 @@ void SaveOptFeat(FunctionSettings& settings, int id, int value);
 
 // The VOX tone box and the VOX sensitivity and delay lists are usable only while VOX is switched on.
 bool VoxControlsEnabled(const FunctionSettings& settings);
+// Whether a control (a list id or 20 + a check box) can be changed now: the VOX controls follow VOX.
+bool OptionControlEnabled(const FunctionSettings& settings, int id);
+
+// The value a control's field holds now, as stored.
+int OptionValue(const FunctionSettings& settings, int id);
+// The values a control can store, in entry order: a list's entries, a check box's clear and ticked.
+// SaveOptFeat takes the position of a value in here.
+std::vector<int> OptionValues(int id);
 
 struct OptFeaturesView {
     std::array<int, kOptionListCount> ListIndex{};

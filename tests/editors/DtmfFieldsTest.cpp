@@ -71,6 +71,24 @@ TEST(DtmfFieldsTest, ListEntriesAndChoices) {
     EXPECT_EQ(settings.GroupCode, 5);
 }
 
+// Each value a list stores, stored by choosing its entry, shows at that entry again.
+TEST(DtmfFieldsTest, EachValueAListOffersShowsAtItsOwnEntry) {
+    Messages messages;
+    messages.Paths.ProgramFolder = test::SourceTree() / "dist";
+    for (int i = 0; i < kDtmfListCount; ++i) {
+        const auto list = static_cast<DtmfList>(i);
+        const std::vector<int> values = DtmfListValues(list);
+        EXPECT_EQ(values.size(), DtmfListEntries(messages, list).size()) << "list " << i;
+        for (int index = 0; index < static_cast<int>(values.size()); ++index) {
+            DtmfSettings settings;
+            SaveDtmfList(settings, list, index);
+            EXPECT_EQ(DtmfListValue(settings, list), values[static_cast<std::size_t>(index)]) << "list " << i;
+            EXPECT_EQ(DtmfListIndex(settings, list), index) << "list " << i;
+        }
+    }
+    EXPECT_EQ(DtmfListValues(DtmfList::StarHashTime), (std::vector<int>{0, 2, 10, 20}));
+}
+
 TEST(DtmfFieldsTest, TypedKeysBecomeDtmfDigits) {
     std::string typed;
     for (const char key : std::string("12ab*#x")) {

@@ -62,6 +62,37 @@ TEST(OptionFieldsTest, AChosenEntryStoresItsValue) {
     EXPECT_EQ(settings.Options.TailEliminationMode, 3);
 }
 
+// The values a control stores are exactly those its entries stand for: each one, stored by choosing its
+// entry, shows at that entry again.
+TEST(OptionFieldsTest, EachValueAControlOffersShowsAtItsOwnEntry) {
+    Messages messages;
+    messages.Paths.ProgramFolder = test::SourceTree() / "dist";
+    std::vector<int> ids;
+    for (int id = 0; id < kOptionListCount; ++id)
+        ids.push_back(id);
+    for (int box = 0; box < kOptionCheckCount; ++box)
+        ids.push_back(kFirstOptionCheckId + box);
+    for (int id : ids) {
+        const std::vector<int> values = OptionValues(id);
+        const bool list = id < kFirstOptionCheckId;
+        if (list) {
+            EXPECT_EQ(values.size(), OptionListEntries(messages, id).size()) << "list " << id;
+        }
+        for (int index = 0; index < static_cast<int>(values.size()); ++index) {
+            FunctionSettings settings;
+            SaveOptFeat(settings, id, index);
+            EXPECT_EQ(OptionValue(settings, id), values[static_cast<std::size_t>(index)]) << "control " << id;
+            if (list) {
+                EXPECT_EQ(OptionListIndex(settings, id), index) << "list " << id;
+            } else {
+                EXPECT_EQ(OptionCheckTicked(settings, id - kFirstOptionCheckId), index == 1) << "box " << id;
+            }
+        }
+    }
+    EXPECT_EQ(OptionValues(kTimeOutTimer)[3], 45);
+    EXPECT_EQ(OptionValues(kVoiceVolume).front(), 1);
+}
+
 TEST(OptionFieldsTest, ListEntriesShowTheirValues) {
     Messages messages;
     messages.Paths.ProgramFolder = test::SourceTree() / "dist";
@@ -110,13 +141,22 @@ TEST(OptionFieldsTest, VoxSwitchesItsControlsWithoutChangingThem) {
     settings.Options.VoxDelay = 6;
     settings.Options.VoxTone = 1;
     EXPECT_FALSE(VoxControlsEnabled(settings));
+    for (int id = 0; id < kFirstOptionCheckId + kOptionCheckCount; ++id) {
+        const bool voxControl = id == 8 || id == kVoxDelay || id == kFirstOptionCheckId + kVoxToneCheck;
+        if (id < kOptionListCount || id >= kFirstOptionCheckId) {
+            EXPECT_EQ(OptionControlEnabled(settings, id), !voxControl) << "control " << id;
+        }
+    }
     SaveOptFeat(settings, kFirstOptionCheckId + kVoxCheck, 1);
     EXPECT_TRUE(VoxControlsEnabled(settings));
     EXPECT_EQ(settings.Options.VoxSensitivity, 4);
     EXPECT_EQ(settings.Options.VoxDelay, 6);
     EXPECT_EQ(settings.Options.VoxTone, 1);
+    EXPECT_TRUE(OptionControlEnabled(settings, kVoxDelay));
+    EXPECT_TRUE(OptionControlEnabled(settings, kFirstOptionCheckId + kVoxToneCheck));
     settings.Options.VoxEnable = 2;
     EXPECT_FALSE(VoxControlsEnabled(settings));
+    EXPECT_FALSE(OptionControlEnabled(settings, kVoxDelay));
 }
 
 }  // namespace

@@ -183,7 +183,7 @@ void FrmDTMF::ShowValues() {
         });
     }
     Check1->setChecked(view.SidetoneTicked);
-    connect(Check1, &QCheckBox::toggled, this, [this](bool ticked) { m_settings.Sidetone = ticked ? 1 : 0; });
+    connect(Check1, &QCheckBox::toggled, this, [this](bool ticked) { SaveSidetone(m_settings, ticked); });
     Text3->setText(QString::fromLatin1(view.IdCode));
     connect(Text3, &QLineEdit::textChanged, this, &FrmDTMF::IdCodeChanged);
     for (int box = 0; box < kDtmfCodeBoxCount; ++box) {

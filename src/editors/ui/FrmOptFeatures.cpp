@@ -107,10 +107,10 @@ void FrmOptFeatures::SaveOptFeat(int id, int value) {
 }
 
 void FrmOptFeatures::EnableVoxControls() {
-    const bool enabled = VoxControlsEnabled(m_settings);
-    Check1[kVoxToneCheck]->setEnabled(enabled);
-    for (int id : kVoxLists)
-        Combo1[id]->setEnabled(enabled);
+    for (int id = 0; id < kOptionListCount; ++id)
+        Combo1[id]->setEnabled(OptionControlEnabled(m_settings, id));
+    for (int box = 0; box < kOptionCheckCount; ++box)
+        Check1[box]->setEnabled(OptionControlEnabled(m_settings, kFirstOptionCheckId + box));
 }
 
 }  // namespace mox
