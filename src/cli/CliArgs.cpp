@@ -12,6 +12,7 @@ struct CommandShape {
     std::set<std::string> Options;  // allowed options, those with a value end in "="
     bool NeedsFile;
     bool TakesEdits = false;  // after the file: a channel and field/value pairs
+    bool TakesPairs = false;  // after the file: NAME=VALUE pairs
 };
 
 const std::map<std::string, CommandShape>& Commands() {
@@ -23,6 +24,7 @@ const std::map<std::string, CommandShape>& Commands() {
         {"show", {CliCommandKind::Show, {"--json"}, true}},
         {"ports", {CliCommandKind::Ports, {}, false}},
         {"set", {CliCommandKind::Set, {"--shift"}, true, true}},
+        {"settings", {CliCommandKind::Settings, {"--json"}, true, false, true}},
     };
     return commands;
 }
@@ -62,6 +64,19 @@ std::string TakeEdits(CliCommand& command, std::vector<std::string>& words) {
         return "set needs a file, a channel and field value pairs";
     command.Edits.assign(words.begin() + 1, words.end());
     words.resize(1);
+    return {};
+}
+
+// A file, then any number of NAME=VALUE pairs.
+std::string TakePairs(CliCommand& command, std::vector<std::string>& words) {
+    for (std::size_t i = 1; i < words.size(); ++i) {
+        if (words[i].find('=') == std::string::npos || words[i].front() == '=')
+            return "settings takes NAME=VALUE pairs after the file, not " + words[i];
+    }
+    if (words.size() > 1) {
+        command.Edits.assign(words.begin() + 1, words.end());
+        words.resize(1);
+    }
     return {};
 }
 
@@ -108,8 +123,8 @@ CliParseResult ParseCliArgs(const std::vector<std::string>& args) {
         if (!result.Error.empty())
             return result;
     }
-    if (shape->second.TakesEdits) {
-        result.Error = TakeEdits(command, files);
+    if (shape->second.TakesEdits || shape->second.TakesPairs) {
+        result.Error = shape->second.TakesEdits ? TakeEdits(command, files) : TakePairs(command, files);
         if (!result.Error.empty())
             return result;
     }
@@ -131,6 +146,7 @@ std::string CliUsage() {
            "       moxcps-cli show [--json] FILE.dat\n"
            "       moxcps-cli ports\n"
            "       moxcps-cli set [--shift] FILE.dat CHANNEL FIELD VALUE [FIELD VALUE ...]\n"
+           "       moxcps-cli settings [--json] FILE.dat [NAME=VALUE ...]\n"
            "P is a port number (as `ports` lists them) or a device path. --yes answers the questions\n"
            "before a transfer with OK or Yes; without it they are asked on a terminal and refused\n"
            "otherwise. set changes channel CHANNEL (1..128) as the channel list does and prints its\n"
@@ -139,6 +155,10 @@ std::string CliUsage() {
            "AutoDial2, VoiceScramble, TxInhibit, Talkaround, Reverse, Whisper, Compander). VALUE is a\n"
            "frequency (with --shift a tx of \"+5\" or \"-5\" is a shift), a tone (\"67.0\", \"023N\",\n"
            "\"023I\", \"off\"), a list entry's English text or index, or the editor's stored number.\n"
+           "settings prints the radio-wide settings as NAME=VALUE lines (the names of show's records:\n"
+           "SquelchLevel, DtmfRate, BotCode, AutoDial[3], EmbeddedMessage[1], ...); with pairs it sets\n"
+           "them as the editor windows do (a list by its stored number, a check box 0 or 1, codes as\n"
+           "DTMF digits, message lines as text), saves the file and prints what changed.\n"
            "Exit status: 0 success, 1 failed or cancelled, 2 usage error.\n";
 }
 

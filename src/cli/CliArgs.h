@@ -5,7 +5,7 @@
 
 namespace mox::cli {
 
-enum class CliCommandKind { Help, Read, Write, Info, New, Show, Ports, Set };
+enum class CliCommandKind { Help, Read, Write, Info, New, Show, Ports, Set, Settings };
 
 // One command line of moxcps-cli.
 struct CliCommand {
@@ -19,6 +19,7 @@ struct CliCommand {
     int BandCode = 0;
     std::string File;
     // set: the channel, then field and value pairs, as given; --shift: a tx value is a signed shift.
+    // settings: the NAME=VALUE pairs, as given.
     std::vector<std::string> Edits;
     bool Shift = false;
 };

@@ -1,6 +1,5 @@
 #include "cli/CliCommands.h"
 
-#include <QJsonDocument>
 #include <ostream>
 
 #include "app/NewRadioData.h"
@@ -13,10 +12,6 @@
 
 namespace mox::cli {
 namespace {
-
-void PrintJson(const QJsonObject& json, std::ostream& out) {
-    out << QJsonDocument(json).toJson(QJsonDocument::Indented).toStdString();
-}
 
 bool PrepareLink(CliSession& session, const CliCommand& command) {
     if (command.PasswordGiven)

@@ -1,6 +1,7 @@
 #include "cli/DataFileReport.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <algorithm>
 #include <iterator>
 #include <ostream>
@@ -129,28 +130,19 @@ QJsonObject ScanJson(const ScanSettings& s) {
 
 QJsonObject SettingsJson(const AppState& state) {
     const RadioData& data = state.Data;
-    const FunctionSettings& f = data.Functions;
-    QJsonArray message;
-    for (const auto& line : f.Message.Lines)
-        message.append(Text(line));
     QJsonArray presets;
     for (const FmPreset& p : data.FmPresets)
         presets.append(QJsonObject{{"PresetEmpty", p.PresetEmpty}, {"FmDigits", Text(p.FmDigits)}});
     QJsonArray pairs;
     for (const TestFrequencyPair& p : data.TestFrequencies)
         pairs.append(QJsonObject{{"First", Text(p.First)}, {"Second", Text(p.Second)}});
-    return {{"FormatTag", Text(data.FormatTag)},
-            {"ModelCode", Text(data.Model.ModelCode)},
-            {"BandCode", data.Model.BandCode},
-            {"OptionSettings", OptionsJson(f.Options)},
-            {"DtmfSettings", DtmfJson(f.Dtmf)},
-            {"EmbeddedMessage", message},
-            {"KeySettings", KeysJson(f.Keys)},
-            {"AlertSettings", AlertJson(f.Alert, state.Companion.AlarmMode)},
-            {"ScanSettings", ScanJson(f.Scan)},
-            {"ResetProhibit", f.ResetProhibit},
-            {"FmPresets", presets},
-            {"TestFrequencies", pairs}};
+    QJsonObject json = FunctionSettingsJson(state);
+    json["FormatTag"] = Text(data.FormatTag);
+    json["ModelCode"] = Text(data.Model.ModelCode);
+    json["BandCode"] = data.Model.BandCode;
+    json["FmPresets"] = presets;
+    json["TestFrequencies"] = pairs;
+    return json;
 }
 
 QJsonArray ChannelsJson(AppState& state) {
@@ -241,6 +233,24 @@ std::vector<std::string> ChannelTableLines(const QJsonArray& channels) {
 }
 
 }  // namespace
+
+QJsonObject FunctionSettingsJson(const AppState& state) {
+    const FunctionSettings& f = state.Data.Functions;
+    QJsonArray message;
+    for (const auto& line : f.Message.Lines)
+        message.append(Text(line));
+    return {{"OptionSettings", OptionsJson(f.Options)},
+            {"DtmfSettings", DtmfJson(f.Dtmf)},
+            {"EmbeddedMessage", message},
+            {"KeySettings", KeysJson(f.Keys)},
+            {"AlertSettings", AlertJson(f.Alert, state.Companion.AlarmMode)},
+            {"ScanSettings", ScanJson(f.Scan)},
+            {"ResetProhibit", f.ResetProhibit}};
+}
+
+void PrintJson(const QJsonObject& json, std::ostream& out) {
+    out << QJsonDocument(json).toJson(QJsonDocument::Indented).toStdString();
+}
 
 QJsonObject DataToJson(AppState& state) {
     QJsonObject json = SettingsJson(state);

@@ -7,6 +7,9 @@
 
 namespace mox::cli {
 
+// The radio-wide settings under their record names, as the whole data's JSON holds them.
+QJsonObject FunctionSettingsJson(const AppState& state);
+void PrintJson(const QJsonObject& json, std::ostream& out);
 // The working data as one JSON object: the channel records and every setting under their own names.
 QJsonObject DataToJson(AppState& state);
 // The channels as a table, then every setting as "Group.Field value" lines.

@@ -9,6 +9,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CliSession.h"
 #include "cli/CliSet.h"
+#include "cli/CliSettings.h"
 #include "cli/TerminalPrompter.h"
 #include "platform/QtProgramPaths.h"
 
@@ -33,6 +34,8 @@ int Run(const mox::cli::CliCommand& command) {
             return PortsCommand(session, std::cout);
         case CliCommandKind::Set:
             return SetCommand(session, command, std::cout, std::cerr);
+        case CliCommandKind::Settings:
+            return SettingsCommand(session, command, std::cout, std::cerr);
         case CliCommandKind::Help:
             break;
     }
