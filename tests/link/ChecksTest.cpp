@@ -1,9 +1,9 @@
 #include <algorithm>
 
-#include "LinkFixture.h"
 #include "image/Models.h"
 #include "services/Texts.h"
 #include "services/Versions.h"
+#include "support/LinkFixture.h"
 
 namespace mox::test {
 namespace {

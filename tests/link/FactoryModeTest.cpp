@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "LinkFixture.h"
+#include "support/LinkFixture.h"
 
 namespace mox::test {
 namespace {

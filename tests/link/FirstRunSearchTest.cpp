@@ -1,5 +1,5 @@
-#include "LinkFixture.h"
 #include "link/FirstRunSearch.h"
+#include "support/LinkFixture.h"
 
 namespace mox::test {
 namespace {

@@ -1,6 +1,6 @@
-#include "LinkFixture.h"
 #include "services/IniFile.h"
 #include "services/SetupFile.h"
+#include "support/LinkFixture.h"
 
 namespace mox::test {
 namespace {

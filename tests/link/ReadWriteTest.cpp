@@ -1,9 +1,9 @@
 #include <algorithm>
 
-#include "LinkFixture.h"
 #include "link/Packets.h"
 #include "services/FixedText.h"
 #include "services/Texts.h"
+#include "support/LinkFixture.h"
 
 namespace mox::test {
 namespace {

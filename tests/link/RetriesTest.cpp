@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <set>
 
-#include "LinkFixture.h"
+#include "support/LinkFixture.h"
 
 namespace mox::test {
 namespace {

@@ -1,9 +1,9 @@
 #include <algorithm>
 
-#include "LinkFixture.h"
 #include "services/IniFile.h"
 #include "services/SetupFile.h"
 #include "services/Texts.h"
+#include "support/LinkFixture.h"
 
 namespace mox::test {
 namespace {
