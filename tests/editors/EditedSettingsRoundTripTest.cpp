@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include "editors/AlertFields.h"
 #include "editors/DtmfFields.h"
 #include "editors/MessageLines.h"
 #include "editors/OptionFields.h"
+#include "image/ChannelTable.h"
 #include "image/FunctionPacking.h"
 #include "image/RadioImagePacking.h"
 #include "records/RadioRecords.h"
+#include "support/LinkFixture.h"
 
 namespace mox {
 namespace {
@@ -55,6 +58,39 @@ TEST(EditedSettingsRoundTripTest, EditedSettingsComeBackFromTheRadioImage) {
     }
     for (int line = 0; line < kMessageLineCount; ++line)
         EXPECT_EQ(ShownMessageLine(back.Message, line), ShownMessageLine(sent.Message, line)) << line;
+}
+
+// The alert settings edited as the alert window edits them are what the simulated radio holds after a
+// write, and a read brings them back.
+class AlertRoundTripTest : public test::LinkFixture {};
+
+TEST_F(AlertRoundTripTest, EditedAlertSettingsReachTheRadioAndComeBack) {
+    for (int number : {1, 35, 36})
+        AppendDefaultChannel(state.Data.Channels, state.Model, number, "435");
+    StoreDtmfCode(state.Data.Functions.Dtmf.AutoDial[6], "123");
+    const AlertRecords records = AlertRecordsOf(state);
+    const std::pair<AlertField, int> edits[] = {
+        {AlertField::EmergencyAlarm, 3}, {AlertField::EmergencyIdType, 1}, {AlertField::EmergencyIdMemory, 7},
+        {AlertField::AlarmTime, 255},    {AlertField::AlarmTxTime, 20},    {AlertField::AlarmRxTime, 9},
+        {AlertField::ChannelSelect, 1},  {AlertField::EmergencyGroup, 3},  {AlertField::EmergencyChannel, 4},
+        {AlertField::AlarmCycle, 12},    {AlertField::AlarmMode, 0},
+    };
+    for (const auto& [field, value] : edits)
+        ASSERT_TRUE(SetAlertField(records, field, value)) << kAlertFieldNames[static_cast<int>(field)];
+    const AlertSettings sent = state.Data.Functions.Alert;
+
+    Write();
+    // Mode off, channel selection 1, ID type 1, alarm type 3.
+    EXPECT_EQ(radio->Memory()[2129], 0x0F);
+    EXPECT_EQ(std::vector<int>(radio->Memory().begin() + 2130, radio->Memory().begin() + 2137),
+              (std::vector<int>{3, 4, 7, 255, 20, 9, 12}));
+
+    state.Data.Functions.Alert = AlertSettings{};
+    state.Companion.AlarmMode = 1;
+    Read();
+    time.RunFor(600);
+    EXPECT_EQ(state.Data.Functions.Alert, sent);
+    EXPECT_EQ(state.Companion.AlarmMode, 0);
 }
 
 }  // namespace
