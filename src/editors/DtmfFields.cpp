@@ -170,8 +170,7 @@ int DtmfCodeKey(int key) {
 }
 
 int IdCodeKey(int key) {
-    key = TextKey(key);
-    return key < ' ' || (key >= '0' && key <= '9') ? key : 0;
+    return DigitKey(key);
 }
 
 std::string CleanDtmfCodeText(std::string_view text) {

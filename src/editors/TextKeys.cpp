@@ -16,6 +16,11 @@ int TextKey(int key) {
     return key;
 }
 
+int DigitKey(int key) {
+    key = TextKey(key);
+    return key < ' ' || (key >= '0' && key <= '9') ? key : 0;
+}
+
 std::string CleanTypedText(std::string_view text, int (*key)(int)) {
     std::string clean;
     for (const char c : text) {
