@@ -179,9 +179,8 @@ int EntryOfValue(const AlertView& view, AlertField field, int value) {
 
 }  // namespace
 
-AlertRecords AlertRecordsOf(RadioRecords& radio) {
-    return {radio.Data.Functions.Alert, radio.Companion.AlarmMode, radio.Data.Functions.Dtmf,
-            radio.Data.Channels};
+AlertRecords AlertRecordsOf(RadioData& data, CompanionRecord& companion) {
+    return {data.Functions.Alert, companion.AlarmMode, data.Functions.Dtmf, data.Channels};
 }
 
 std::vector<std::string> IdMemoryEntries(const DtmfSettings& dtmf) {

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "records/RadioData.h"
-#include "records/RadioRecords.h"
 #include "services/Messages.h"
 
 namespace mox {
@@ -42,7 +41,7 @@ struct AlertRecords {
     const DtmfSettings& Dtmf;
     const ChannelTable& Channels;
 };
-AlertRecords AlertRecordsOf(RadioRecords& radio);
+AlertRecords AlertRecordsOf(RadioData& data, CompanionRecord& companion);
 
 // The lists as the window shows them: their entries, the entry selected (-1 for none) and whether the
 // user can choose in them.

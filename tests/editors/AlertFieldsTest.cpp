@@ -6,6 +6,7 @@
 #include "editors/AlertFields.h"
 #include "editors/ChannelChoices.h"
 #include "image/ChannelTable.h"
+#include "records/RadioRecords.h"
 #include "services/FixedText.h"
 #include "services/Texts.h"
 #include "support/BuildPaths.h"
@@ -45,7 +46,7 @@ protected:
 
     Messages messages;
     RadioRecords radio;
-    AlertRecords records = AlertRecordsOf(radio);
+    AlertRecords records = AlertRecordsOf(radio.Data, radio.Companion);
     AlertSettings& alert = radio.Data.Functions.Alert;
 };
 

@@ -68,7 +68,7 @@ TEST_F(AlertRoundTripTest, EditedAlertSettingsReachTheRadioAndComeBack) {
     for (int number : {1, 35, 36})
         AppendDefaultChannel(state.Data.Channels, state.Model, number, "435");
     StoreDtmfCode(state.Data.Functions.Dtmf.AutoDial[6], "123");
-    const AlertRecords records = AlertRecordsOf(state);
+    const AlertRecords records = AlertRecordsOf(state.Data, state.Companion);
     const std::pair<AlertField, int> edits[] = {
         {AlertField::EmergencyAlarm, 3}, {AlertField::EmergencyIdType, 1}, {AlertField::EmergencyIdMemory, 7},
         {AlertField::AlarmTime, 255},    {AlertField::AlarmTxTime, 20},    {AlertField::AlarmRxTime, 9},

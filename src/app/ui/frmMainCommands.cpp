@@ -13,6 +13,7 @@
 #include "app/ui/frmMain.h"
 #include "channels/ui/ChannelWindows.h"
 #include "editors/ui/EditorWindows.h"
+#include "factory/ui/FrmTestData.h"
 #include "files/FileCommands.h"
 #include "image/ui/FrmModelInfo.h"
 #include "link/TransferEngine.h"
@@ -104,6 +105,10 @@ void frmMain::ConnectCommands() {
     m_handlers.insert("mnuHelpAbout", [this] {
         frmAbout about(m_state, this);
         about.exec();
+    });
+    m_handlers.insert("mnuTestData", [this] {
+        FrmTestData dialog(m_state, m_devices.Dialogs, this);
+        dialog.exec();
     });
     m_handlers.insert("mnuTreeView", [this] { Picture1->setVisible(!Picture1->isVisible()); });
     m_handlers.insert("mnuViewToolbar",

@@ -1,5 +1,6 @@
 #include "editors/ui/EditorWindows.h"
 
+#include "editors/ui/FrmAlert.h"
 #include "editors/ui/FrmDTMF.h"
 #include "editors/ui/FrmEmbMsg.h"
 #include "editors/ui/FrmOptFeatures.h"
@@ -13,6 +14,7 @@ void RegisterEditorWindows(WindowRegistry& windows, AppState& state) {
                            [&state] { return new FrmOptFeatures(state, state.Data.Functions); });
     windows.RegisterWindow(
         "FrmDTMF", [&state, &windows] { return new FrmDTMF(state, state.Data.Functions.Dtmf, windows); });
+    windows.RegisterWindow("FrmAlert", [&state] { return new FrmAlert(state, state); });
     windows.RegisterWindow("FrmEmbMsg",
                            [&state] { return new FrmEmbMsg(state, state.Data.Functions.Message); });
 }

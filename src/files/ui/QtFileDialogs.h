@@ -22,5 +22,7 @@ private:
 
 // "description (*.dat)|*.dat" as QFileDialog takes it: "description (*.dat)".
 QString QtFilterOf(const std::string& filter);
+// The extension a name typed without one takes in the save dialog: "ted" for "... (*.ted)|*.ted".
+QString DefaultSuffixOf(const std::string& filter);
 
 }  // namespace mox

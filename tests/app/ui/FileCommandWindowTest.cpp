@@ -24,6 +24,9 @@ TEST_F(FileCommandWindowTest, SaveOnNewDataAsksForAName) {
     EXPECT_TRUE(window.windowTitle().endsWith(":first.dat]"));
     EXPECT_EQ(dialogs.Filters[0], Text(9001) + " (*.dat)|*.dat");
     EXPECT_EQ(QtFilterOf(dialogs.Filters[0]).toStdString(), Text(9001) + " (*.dat)");
+    // A name typed without an extension takes the filter's, also for the test data files.
+    EXPECT_EQ(DefaultSuffixOf(dialogs.Filters[0]), "dat");
+    EXPECT_EQ(DefaultSuffixOf("Test Data File (*.ted)|*.ted"), "ted");
 }
 
 TEST_F(FileCommandWindowTest, NewAfterOpenWithoutEditsAsksOnlyTheNewQuestion) {

@@ -4,7 +4,9 @@
 #include <QTreeWidget>
 #include <algorithm>
 
+#include "app/ChannelFieldCommand.h"
 #include "app/ui/NavigationPane.h"
+#include "editors/ui/FrmAlert.h"
 #include "editors/ui/FrmDTMF.h"
 #include "editors/ui/FrmOptFeatures.h"
 #include "support/qt/GuiFixture.h"
@@ -46,6 +48,7 @@ constexpr EditorPlace kEditors[] = {
     {"mnuOptFeature", "N2", "FrmOptFeatures"},
     {"MnuDTMF", "N4", "FrmDTMF"},
     {"mnuEmbeddedMsg", "N6", "FrmEmbMsg"},
+    {"MnuAlert", "N10", "FrmAlert"},
 };
 
 TEST_F(FunctionEditorsTest, EachEditorOpensOnceFromTheMenuAndFromTheTree) {
@@ -98,6 +101,28 @@ TEST_F(FunctionEditorsTest, AWriteTakesTheIdCodeBeingTyped) {
     EXPECT_EQ(state.Data.Functions.Dtmf.IdLength, 5);
     EXPECT_EQ(CutFixedText(state.Data.Functions.Dtmf.IdCode), "12345");
     time.RunFor(200);
+}
+
+// Channels made or removed in the channel store reach the open alert window's group and position lists.
+TEST_F(FunctionEditorsTest, TheAlertWindowFollowsChannelChanges) {
+    frmMain& window = Main();
+    window.Entry("MnuAlert")->trigger();
+    auto* alert = qobject_cast<FrmAlert*>(window.FindWindow("FrmAlert"));
+    ASSERT_NE(alert, nullptr);
+    QComboBox* groups = alert->Combo1[7];
+    ASSERT_EQ(groups->count(), 1);
+
+    SetChannelField(state, 50, 1, "435.125");
+    ASSERT_EQ(groups->count(), 2);
+    EXPECT_EQ(groups->itemText(1), "4");
+    groups->setCurrentIndex(1);
+    EXPECT_EQ(state.Data.Functions.Alert.EmergencyGroup, 4);
+    EXPECT_EQ(state.Data.Functions.Alert.EmergencyChannel, 2);
+
+    SetChannelField(state, 50, 1, "");
+    EXPECT_EQ(groups->count(), 1);
+    EXPECT_EQ(groups->currentText(), groups->itemText(0));
+    EXPECT_EQ(state.Data.Functions.Alert.EmergencyGroup, groups->itemText(0).toInt());
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "editors/ui/FrmDTMF.h"
+#include "editors/ui/OpenWindows.h"
 #include "services/Texts.h"
 #include "support/BuildPaths.h"
 
@@ -26,20 +27,6 @@ public:
 
 public slots:
     void ReshowAutoDial() { ++Reshown; }
-};
-
-// The open windows by name, as the main window would find them.
-class OpenWindows : public WindowRegistry {
-public:
-    void RegisterWindow(const QString&, WindowFactory) override {}
-    QWidget* ShowOrFocusWindow(const QString& name) override { return FindWindow(name); }
-    void CloseWindowByName(const QString& name) override { Open.erase(name); }
-    QWidget* FindWindow(const QString& name) const override {
-        const auto found = Open.find(name);
-        return found == Open.end() ? nullptr : found->second;
-    }
-
-    std::map<QString, QWidget*> Open;
 };
 
 DtmfCode Code(std::string_view digits) {
