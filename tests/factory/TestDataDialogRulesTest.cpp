@@ -4,7 +4,6 @@
 
 #include "factory/TestDataText.h"
 #include "files/TestDataCommands.h"
-#include "services/LanguageState.h"
 #include "support/TempFolder.h"
 
 namespace mox {
@@ -21,20 +20,6 @@ TEST(TestDataTextTest, ABoxHoldsOnlyANumberFrom0To255) {
         EXPECT_EQ(CheckTestDataText(typed), shown) << '"' << typed << '"';
         EXPECT_EQ(TestDataByteOf(typed), std::stoi(shown)) << '"' << typed << '"';
     }
-}
-
-TEST(TestDataTextTest, TheDialogSpeaksEachLanguageWithItsOwnFixedTexts) {
-    const TestDataTexts chinese = TestDataDialogTexts(kChinese);
-    EXPECT_EQ(chinese.Window, "测试数据");
-    EXPECT_EQ(chinese.Load, "加载(&L)");
-    EXPECT_EQ(chinese.Save, "保存(&S)");
-    EXPECT_EQ(chinese.FileFilter, "测试数据文件 (*.ted)|*.ted");
-    const TestDataTexts english = TestDataDialogTexts(kEnglish);
-    EXPECT_EQ(english.Window, "Test Data");
-    EXPECT_EQ(english.Load, "&Load");
-    EXPECT_EQ(english.FileFilter, "Test Data File (*.ted)|*.ted");
-    EXPECT_EQ(TestDataLabel(0), "Freq");
-    EXPECT_EQ(TestDataLabel(10), "单音1.5K频偏");
 }
 
 // Answers the file dialogs from a script and keeps what they were asked.

@@ -166,23 +166,5 @@ TEST_F(FrmAlertTest, ClearingTheShownDtmfMemoryShowsTheFirstRemainingOne) {
     EXPECT_EQ(alert.EmergencyIdMemory, 2);
 }
 
-TEST_F(FrmAlertTest, ReshowByChFollowsTheChannelsThatExistNow) {
-    AddChannels({1, 40});
-    alert.EmergencyGroup = 3;
-    alert.EmergencyChannel = 8;
-    auto window = Open();
-    EXPECT_EQ(window->Combo1[kGroup]->currentText(), "3");
-
-    DeleteChannelByNumber(radio.Data.Channels, 40);
-    AddChannels({18});
-    RevalidateChannelReferences(radio.Data);
-    window->ReshowByCh();
-    EXPECT_EQ(Items(window->Combo1[kGroup]), (QStringList{"1", "2"}));
-    EXPECT_EQ(window->Combo1[kGroup]->currentText(), "1");
-    EXPECT_EQ(window->Combo1[kPosition]->currentText(), "1");
-    EXPECT_EQ(alert.EmergencyGroup, 1);
-    EXPECT_EQ(alert.EmergencyChannel, 1);
-}
-
 }  // namespace
 }  // namespace mox::test

@@ -47,6 +47,8 @@ TEST_F(FrmTestDataTest, EachLanguageHasItsOwnFixedCaptions) {
     EXPECT_EQ(dialog->windowTitle(), "测试数据");
     EXPECT_EQ(dialog->CommandLoad->text(), "加载(&L)");
     EXPECT_EQ(dialog->CommandSave->text(), "保存(&S)");
+    dialog->CommandSave->click();
+    EXPECT_EQ(dialogs.Filters.back(), "测试数据文件 (*.ted)|*.ted");
 }
 
 TEST_F(FrmTestDataTest, BoxesHoldNumbersFrom0To255AndOkTakesThem) {
