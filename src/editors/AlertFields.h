@@ -51,7 +51,7 @@ struct AlertView {
     std::array<bool, kAlertListCount> Enabled{};
 };
 
-// The alert memory list: "M" and n for every auto-dial memory n that holds digits, ascending.
+// The ID memory list: "M" and n for every auto-dial memory n that holds digits, ascending.
 std::vector<std::string> IdMemoryEntries(const DtmfSettings& dtmf);
 
 // What the window shows when it opens, list by list in the window's order. Showing a value counts as

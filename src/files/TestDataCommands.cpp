@@ -15,10 +15,10 @@ std::string TestDataFilter(const DocumentContext& state) {
 // The document's name with ".ted", in the folder where the dialogs start; no name when the document is
 // itself called *.ted.
 std::string ProposedTestDataName(const DocumentContext& state) {
+    const std::filesystem::path folder = DialogStartFolder(state);
     const auto ted = TestDataPathOf(state.Document.CurrentPath);
     if (!ted)
-        return DialogStartFolder(state).string();
-    const std::filesystem::path folder = DialogStartFolder(state);
+        return folder.string();
     return folder.empty() ? ted->filename().string() : (folder / ted->filename()).string();
 }
 
