@@ -177,6 +177,21 @@ int EntryOfValue(const AlertView& view, AlertField field, int value) {
     return -1;
 }
 
+// A field and the one its list goes with: the ID type decides which ID memories there are, the group
+// which positions.
+std::vector<AlertField> FieldsSetTogether(AlertField field) {
+    switch (field) {
+        case AlertField::EmergencyIdType:
+        case AlertField::EmergencyIdMemory:
+            return {AlertField::EmergencyIdType, AlertField::EmergencyIdMemory};
+        case AlertField::EmergencyGroup:
+        case AlertField::EmergencyChannel:
+            return {AlertField::EmergencyGroup, AlertField::EmergencyChannel};
+        default:
+            return {field};
+    }
+}
+
 }  // namespace
 
 AlertRecords AlertRecordsOf(RadioData& data, CompanionRecord& companion) {
@@ -254,6 +269,12 @@ std::vector<int> AllowedAlertValues(const AlertRecords& records, AlertField fiel
     return values;
 }
 
+bool AlertFieldEnabled(const AlertRecords& records, AlertField field) {
+    AlertSettings alert = records.Alert;
+    std::uint8_t mode = records.AlarmMode;
+    return OpenAlertView(nullptr, {alert, mode, records.Dtmf, records.Channels}).Enabled[At(field)];
+}
+
 bool SetAlertField(const AlertRecords& records, AlertField field, int value) {
     AlertSettings alert = records.Alert;
     std::uint8_t mode = records.AlarmMode;
@@ -263,8 +284,8 @@ bool SetAlertField(const AlertRecords& records, AlertField field, int value) {
     if (index < 0 && !(view.Entries[At(field)].empty() && value == 0))
         return false;
     SelectAlertEntry(trial, view, field, index);
-    records.Alert = alert;
-    records.AlarmMode = mode;
+    for (AlertField changed : FieldsSetTogether(field))
+        FieldOf(records, changed) = FieldOf(trial, changed);
     return true;
 }
 

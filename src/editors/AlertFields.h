@@ -76,9 +76,13 @@ void ReshowAlertIdMemories(const AlertRecords& records, AlertView& view);
 // (its list's values with the present DTMF memories and channels; an empty list allows only 0).
 int AlertFieldValue(const AlertRecords& records, AlertField field);
 std::vector<int> AllowedAlertValues(const AlertRecords& records, AlertField field);
-// Sets a field as opening the window and choosing the entry of that value would: the values opening
-// writes back are written back too, and the rules that follow the choice run. False, and nothing
-// changes, when the value is not among the allowed ones.
+// Whether the window lets the user choose in the field's list now (the alarm mode, the alarm type and
+// the alarm channel choice decide).
+bool AlertFieldEnabled(const AlertRecords& records, AlertField field);
+// Sets a field as choosing the entry of that value in the window would, with the rules that follow:
+// the ID type and ID memory are set together, and so are the group and position, each as the window
+// then shows them; the other fields stay as they are. False, and nothing changes, when the value is not
+// among the allowed ones.
 bool SetAlertField(const AlertRecords& records, AlertField field, int value);
 
 }  // namespace mox

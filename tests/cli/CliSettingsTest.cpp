@@ -197,7 +197,8 @@ TEST_F(CliSettingsTest, AValueTheWindowCouldNotProduceIsRefusedAndTheFileLeftAsI
          "takes up to 16 printable ASCII characters"},
         {{"EmbeddedMessage[1]=Gr\u00fc\u00dfe"}, "EmbeddedMessage[1] does not take"},
         {{"ScanMode=1"}, "ScanMode cannot be set by moxcps-cli yet"},
-        {{"AlarmMode=0"}, "AlarmMode cannot be set by moxcps-cli yet"},
+        {{"AlarmMode=2"}, "AlarmMode does not take \"2\": it takes 0 or 1"},
+        {{"AlarmTime=0"}, "AlarmTime does not take \"0\": it takes 1..255"},
         {{"Colour=red"}, "no setting Colour"},
         // A refusal after a good pair saves neither.
         {{"SquelchLevel=3", "VoiceVolume=6"}, "VoiceVolume does not take \"6\""},
@@ -211,6 +212,45 @@ TEST_F(CliSettingsTest, AValueTheWindowCouldNotProduceIsRefusedAndTheFileLeftAsI
     EXPECT_EQ(Settings({"novalue"}).ExitCode, 2);
     EXPECT_EQ(Settings({"=3"}).ExitCode, 2);
     EXPECT_EQ(FileBytes(), before);
+}
+
+// The alert fields follow the alert window: the ID memories are the DTMF memories in use, the groups and
+// positions those of the channels, and a list the window disables is refused.
+TEST_F(CliSettingsTest, AlertFieldsFollowTheAlertWindowsRules) {
+    const std::string before = FileBytes();
+    const std::vector<std::pair<QStringList, std::string>> refusals = {
+        {{"EmergencyIdType=1"},
+         "EmergencyIdType does not take \"1\": it is set only while AlarmMode is 1 and "
+         "EmergencyAlarm is 1..3 (then it takes 0 or 1)"},
+        {{"EmergencyAlarm=1", "EmergencyIdType=1", "EmergencyIdMemory=3"},
+         "EmergencyIdMemory does not take \"3\": it takes 4"},
+        {{"EmergencyGroup=2"}, "EmergencyGroup does not take \"2\": it takes 1"},
+        {{"AlarmMode=0", "AlarmCycle=2"},
+         "AlarmCycle does not take \"2\": it is set only while AlarmMode is 1"},
+    };
+    ASSERT_EQ(Settings({"AutoDial[4]=123"}).ExitCode, 0);
+    const std::string withMemory = FileBytes();
+    for (const auto& [pairs, message] : refusals) {
+        const CliResult set = Settings(pairs);
+        EXPECT_EQ(set.ExitCode, 2) << pairs.join(' ').toStdString();
+        EXPECT_NE(set.Err.find("moxcps-cli: " + message), std::string::npos) << set.Err;
+    }
+    EXPECT_EQ(FileBytes(), withMemory);
+    EXPECT_NE(FileBytes(), before);
+
+    const CliResult set = Settings({"EmergencyAlarm=2", "EmergencyIdType=1", "AlarmTxTime=30", "AlarmCycle=0",
+                                    "ChannelSelect=1", "AlarmMode=0"});
+    ASSERT_EQ(set.ExitCode, 0) << set.Err;
+    // Every field that changed, the ID memory that follows the ID type among them, in record order.
+    EXPECT_EQ(set.Out,
+              "EmergencyAlarm=2\nEmergencyIdType=1\nEmergencyIdMemory=4\nAlarmTxTime=30\nChannelSelect=1\n"
+              "AlarmCycle=0\nAlarmMode=0\n");
+    const std::map<std::string, std::string> lines = Lines(Settings({}).Out);
+    EXPECT_EQ(lines.at("EmergencyIdMemory"), "4");  // the first memory in use, as the window shows it
+    EXPECT_EQ(lines.at("AlarmTxTime"), "30");
+    EXPECT_EQ(lines.at("AlarmMode"), "0");
+    const QJsonObject shown = Shown();
+    EXPECT_EQ(shown["AlertSettings"]["EmergencyAlarm"].toInt(), 2);
 }
 
 // VOX tone, sensitivity and delay can be changed only while VOX is on, as in the window; switching VOX off

@@ -237,7 +237,9 @@ TEST_F(AlertFieldsTest, EachFieldIsSetByItsStoredValueOrRefusedUnchanged) {
 
     EXPECT_TRUE(SetAlertField(records, Field::AlarmTime, 30));
     EXPECT_EQ(alert.AlarmTime, 30);
-    EXPECT_EQ(alert.AlarmTxTime, 1);  // written back as opening the window does
+    EXPECT_EQ(alert.AlarmTxTime, 0);  // the other fields stay as they are
+    EXPECT_FALSE(AlertFieldEnabled(records, Field::AlarmTxTime));
+    EXPECT_TRUE(AlertFieldEnabled(records, Field::AlarmTime));
     EXPECT_TRUE(SetAlertField(records, Field::EmergencyIdType, 1));
     EXPECT_EQ(alert.EmergencyIdMemory, 2);
     EXPECT_TRUE(SetAlertField(records, Field::EmergencyIdMemory, 5));
