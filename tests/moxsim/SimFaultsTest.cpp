@@ -67,6 +67,16 @@ TEST(SimFaults, AsksForAWriteBlockAgainBeforeAcceptingIt) {
     EXPECT_EQ(radio.Memory()[0x40], 0x77);
 }
 
+TEST(SimFaults, KeepsTheNamedWrittenBytesInvertedButAcknowledgesTheWrite) {
+    SimRadio radio = RadioWith([](SimFaults& f) { f.StoreWrongAddresses = {0x21, 0x40}; });
+    radio.Receive(kProgram);
+    EXPECT_EQ(radio.Receive(WriteBlock(0x20)), mox::Bytes{0x06});
+    EXPECT_EQ(radio.Memory()[0x20], 0x77);
+    EXPECT_EQ(radio.Memory()[0x21], 0x88);
+    EXPECT_EQ(radio.Memory()[0x2F], 0x77);
+    EXPECT_EQ(radio.Memory()[0x40], 0xFF);  // not written
+}
+
 TEST(SimFaults, PutsNoiseBeforeTheProgramAcknowledgement) {
     SimRadio radio = RadioWith([](SimFaults& f) { f.Noise = true; });
     mox::Bytes reply = radio.Receive(kProgram);

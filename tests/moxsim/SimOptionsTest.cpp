@@ -14,14 +14,16 @@ SimOptionsResult Parse(std::vector<std::string> args) {
 }
 
 TEST(SimOptions, ReadsFaultsAndLineSettings) {
-    SimOptionsResult r = Parse({"--link", "/tmp/radio", "--stop-bits", "2", "--handshaking", "3", "--drop",
-                                "3,7", "--bad-checksum", "0x20,48", "--resend", "0x0B00:2", "--baud"});
+    SimOptionsResult r =
+        Parse({"--link", "/tmp/radio", "--stop-bits", "2", "--handshaking", "3", "--drop", "3,7",
+               "--bad-checksum", "0x20,48", "--resend", "0x0B00:2", "--baud", "--store-wrong", "2700,0x10"});
     ASSERT_EQ(r.Error, "");
     EXPECT_EQ(r.Options.Config.StopBits, 2);
     EXPECT_EQ(r.Options.Config.Handshaking, 3);
     EXPECT_EQ(r.Options.Config.Faults.DropReplies, (std::set<int>{3, 7}));
     EXPECT_EQ(r.Options.Config.Faults.BadChecksumAddresses, (std::set<int>{32, 48}));
     EXPECT_EQ(r.Options.Config.Faults.ResendAddresses.at(2816), 2);
+    EXPECT_EQ(r.Options.Config.Faults.StoreWrongAddresses, (std::set<int>{16, 2700}));
     EXPECT_TRUE(r.Options.EmulateBaud);
 }
 

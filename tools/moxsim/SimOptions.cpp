@@ -120,6 +120,10 @@ const std::map<std::string, ValueOption>& ValueOptions() {
          }},
         {"--resend", [](SimOptions& o,
                         const std::string& v) { return ParseResends(v, o.Config.Faults.ResendAddresses); }},
+        {"--store-wrong",
+         [](SimOptions& o, const std::string& v) {
+             return ParseSet(v, 0, kSimMemorySize - 1, o.Config.Faults.StoreWrongAddresses);
+         }},
         {"--vanish-after",
          [](SimOptions& o, const std::string& v) {
              return SetNumber(v, 1, 1 << 30, o.Config.Faults.VanishAfterRequest);
@@ -187,6 +191,7 @@ std::string SimUsage() {
            "              [--version TAG] [--feature N] [--password PW] [--baud] [--stop-bits N]\n"
            "              [--handshaking N] [--drop N,...] [--bad-checksum ADDR,...]\n"
            "              [--wrong-address ADDR,...] [--resend ADDR:COUNT,...] [--vanish-after N]\n"
+           "              [--store-wrong ADDR,...]\n"
            "              [--noise] [--no-end-ack] [--transcript FILE] [--timestamps] [--save FILE]\n"
            "Plays a MOX-5HK radio on a pseudo-terminal linked at PATH until it is stopped.\n"
            "Numbers may be written in hexadecimal with 0x in front.\n";

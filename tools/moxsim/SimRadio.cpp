@@ -189,6 +189,10 @@ mox::Bytes SimRadio::StoreWriteBlock(const mox::Bytes& block) {
         return {kResend};
     }
     std::copy(block.begin() + 4, block.begin() + 4 + length, m_memory.begin() + address);
+    for (const int wrong : m_config.Faults.StoreWrongAddresses) {
+        if (wrong >= address && wrong < address + length)
+            m_memory[static_cast<std::size_t>(wrong)] ^= 0xFF;
+    }
     return {kAck};
 }
 

@@ -20,6 +20,8 @@ struct SimFaults {
     bool NoEndAck = false;
     std::set<int> WrongAddressAddresses;  // data replies for these addresses name the next block instead
     int VanishAfterRequest = 0;           // the radio goes away after this request (0: never)
+    // Written bytes at these addresses are kept with every bit inverted, as by a failing memory.
+    std::set<int> StoreWrongAddresses;
 };
 
 // What the simulated radio is: its identity (stored in its memory at construction), the link settings
