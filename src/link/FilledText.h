@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 namespace mox {
@@ -7,5 +8,9 @@ namespace mox {
 // A text of the language files with its "{0}" replaced by a value: the channel or the band code a
 // message names.
 std::string FilledText(std::string text, const std::string& value);
+
+// A text with each "{n}" replaced by the n-th value, in one pass, so that a value that itself holds
+// "{1}" stays as it is.
+std::string FilledText(const std::string& text, std::initializer_list<std::string> values);
 
 }  // namespace mox

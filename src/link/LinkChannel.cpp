@@ -44,7 +44,7 @@ bool LinkChannel::Open(const LinkSettings& settings) {
 }
 
 void LinkChannel::Close() {
-    m_received.clear();
+    DropReceived();
     m_port.CloseNow();
 }
 
@@ -54,10 +54,17 @@ bool LinkChannel::IsOpen() const {
 
 void LinkChannel::Send(const Bytes& request, std::size_t replyLength) {
     m_waitTimer->Start(kReplyTimeoutMs);
+    // A record of the traffic keeps the late bytes that are thrown away here.
+    if (Recorder && m_port.IsOpen()) {
+        const Bytes late = m_port.ReadAll();
+        m_received.insert(m_received.end(), late.begin(), late.end());
+    }
     m_port.DiscardBuffers();
-    m_received.clear();
+    DropReceived();
     m_transfer.ExpectedReplyLength = replyLength;
     m_port.SetReceiveThreshold(replyLength);
+    if (Recorder)
+        Recorder->Sent(request);
     m_port.Write(request);
 }
 
@@ -70,9 +77,11 @@ void LinkChannel::SendAndClose(const Bytes& request) {
     if (!m_port.IsOpen())
         return;
     m_port.DiscardBuffers();
+    if (Recorder)
+        Recorder->Sent(request);
     m_port.Write(request);
     const bool sent = m_port.WaitUntilSent(kEndRequestSendMs);
-    m_received.clear();
+    DropReceived();
     // A request that has left leaves nothing to drop, and dropping would reach into what a
     // pseudo-terminal has yet to hand over; a request still held back is dropped.
     if (sent)
@@ -93,9 +102,18 @@ void LinkChannel::OnBytesArrived() {
         return;
     const Bytes reply(m_received.begin(), m_received.begin() + static_cast<std::ptrdiff_t>(length));
     // What came with the reply answers no request.
-    m_received.clear();
+    m_received.erase(m_received.begin(), m_received.begin() + static_cast<std::ptrdiff_t>(length));
+    if (Recorder)
+        Recorder->Received(reply);
+    DropReceived();
     if (ReplyArrived)
         ReplyArrived(reply);
+}
+
+void LinkChannel::DropReceived() {
+    if (Recorder && !m_received.empty())
+        Recorder->Received(m_received);
+    m_received.clear();
 }
 
 // A loss that waited while the transfer started again, with the port opened anew, or ended, is over.

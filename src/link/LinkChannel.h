@@ -9,6 +9,7 @@
 #include "link/PortMap.h"
 #include "link/SerialPort.h"
 #include "link/Timer.h"
+#include "link/TrafficRecorder.h"
 #include "link/TransferState.h"
 
 namespace mox {
@@ -62,10 +63,14 @@ public:
     std::function<void(const Bytes&)> ReplyArrived;
     // The port failed while open.
     std::function<void()> Lost;
+    // Hears what is sent and received; null: nobody listens.
+    TrafficRecorder* Recorder = nullptr;
 
 private:
     void OnBytesArrived();
     void OnPortLost(std::uint64_t run);
+    // Bytes of an unfinished reply are dropped; the record keeps them.
+    void DropReceived();
 
     TransferState& m_transfer;
     SerialPort& m_port;

@@ -86,7 +86,8 @@ void TransferEngine::AfterCompatibilityCheck() {
     }
     const bool read = transfer.Kind == TransferKind::ReadImage;
     transfer.Step = read ? TransferStep::ReadingBlocks : TransferStep::WritingBlocks;
-    if (m_state.FactoryTestMode)
+    // The read-back after a write compares the image only, and must not replace the test data.
+    if (m_state.FactoryTestMode && !m_written)
         SendTestBlock();
     else
         SendNextBlock();

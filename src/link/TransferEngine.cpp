@@ -41,6 +41,11 @@ TransferEngine::TransferEngine(LinkContext& state, SerialPort& port, TimerFactor
 
 TransferEngine::~TransferEngine() = default;
 
+void TransferEngine::SetOptions(const TransferOptions& options) {
+    m_options = options;
+    m_channel.Recorder = options.Recorder;
+}
+
 bool TransferEngine::IsBusy() const {
     return m_state.Transfer.Kind != TransferKind::None || m_readOkTimer->IsActive() ||
            m_waitSaveDataTimer->IsActive() || m_channel.HandlerRunning();
@@ -94,6 +99,8 @@ void TransferEngine::ReadRMGDataFromRadio(const std::function<void()>& beforeRea
         return;
     if (beforeRead)
         beforeRead();
+    if (m_options.Recorder)
+        m_options.Recorder->TransferStarted(TransferKind::ReadRadioInfo);
     m_state.Transfer.ProgramAttempts = 0;
     m_state.Transfer.IdentifyRetries = 3;
     SendProgram();
@@ -142,6 +149,8 @@ void TransferEngine::SetTransferParameters(TransferKind kind) {
 
 // The progress window is on screen.
 void TransferEngine::StartTransfer() {
+    if (m_options.Recorder)
+        m_options.Recorder->TransferStarted(m_state.Transfer.Kind);
     if (!EnsurePortOpen())
         return;
     TransferState& transfer = m_state.Transfer;
@@ -162,6 +171,10 @@ bool TransferEngine::EnsurePortOpen() {
 }
 
 void TransferEngine::FinishTransfer(bool success) {
+    if (success && m_state.Transfer.Kind == TransferKind::WriteImage && m_options.VerifyAfterWrite) {
+        StartVerification();
+        return;
+    }
     m_channel.NewRun();
     if (!success)
         m_channel.SendAndClose(EndRequest());
@@ -180,6 +193,12 @@ void TransferEngine::FinishTransfer(bool success) {
     m_channel.StopTimer();
     transfer.Kind = TransferKind::None;
     transfer.Step = TransferStep::Idle;
+    if (m_options.Recorder)
+        m_options.Recorder->TransferEnded(success);
+    if (m_written) {
+        FinishVerification(success);
+        return;
+    }
     if (!success)
         return;
     if (kind == TransferKind::ReadImage) {
@@ -188,6 +207,8 @@ void TransferEngine::FinishTransfer(bool success) {
     } else if (kind == TransferKind::ReadRadioInfo) {
         UnpackRadioInfoBlock(m_state.InfoBlock, m_state.Model, m_state.Info);
         m_shell.ShowRadioInfoWindow();
+    } else if (kind == TransferKind::WriteImage) {
+        KeepBackup(kind);
     }
     if (IsImageTransfer(kind))
         ShowMessage(m_state, 9008 + static_cast<int>(kind), MsgButtons::Ok);
@@ -200,6 +221,7 @@ void TransferEngine::OnReadDone() {
     m_state.Document.CurrentPath = "new.dat";
     m_state.Document.IsNew = true;
     m_shell.ShowReadData();
+    KeepBackup(TransferKind::ReadImage);
 }
 
 }  // namespace mox

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "link/LinkChannel.h"
 #include "link/LinkContext.h"
@@ -9,6 +10,7 @@
 #include "link/PortMap.h"
 #include "link/SettingsSearch.h"
 #include "link/Timer.h"
+#include "link/TransferOptions.h"
 
 namespace mox {
 
@@ -37,6 +39,9 @@ public:
     // second command would tear it apart.
     bool IsBusy() const;
 
+    // Verification, backups and the serial trace; they apply from the next transfer on.
+    void SetOptions(const TransferOptions& options);
+
 private:
     // Runs a question of a running transfer. False when that transfer has ended or started again while
     // the question was open: the handler that asked must stop.
@@ -51,6 +56,11 @@ private:
     bool EnsurePortOpen();
     void FinishTransfer(bool success);
     void OnReadDone();
+    void KeepBackup(TransferKind kind);
+
+    // Reading the radio back after a write
+    void StartVerification();
+    void FinishVerification(bool readBack);
 
     // Replies
     void OnReply(const Bytes& reply);
@@ -91,6 +101,9 @@ private:
     SettingsSearch m_search;
     std::unique_ptr<OneShotTimer> m_readOkTimer;
     std::unique_ptr<OneShotTimer> m_waitSaveDataTimer;
+    TransferOptions m_options;
+    // What the write sent, while the radio is read back to compare.
+    std::optional<RadioImage> m_written;
 };
 
 }  // namespace mox
