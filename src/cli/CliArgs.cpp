@@ -17,14 +17,19 @@ struct CommandShape {
 
 const std::map<std::string, CommandShape>& Commands() {
     static const std::map<std::string, CommandShape> commands = {
-        {"read", {CliCommandKind::Read, {"--port=", "--password=", "--yes"}, true}},
-        {"write", {CliCommandKind::Write, {"--port=", "--password=", "--yes"}, true}},
-        {"info", {CliCommandKind::Info, {"--port=", "--json"}, false}},
+        {"read",
+         {CliCommandKind::Read, {"--port=", "--password=", "--yes", "--no-backup", "--trace="}, true}},
+        {"write",
+         {CliCommandKind::Write,
+          {"--port=", "--password=", "--yes", "--verify", "--no-backup", "--trace="},
+          true}},
+        {"info", {CliCommandKind::Info, {"--port=", "--json", "--trace="}, false}},
         {"new", {CliCommandKind::New, {"--model=", "--band="}, true}},
         {"show", {CliCommandKind::Show, {"--json"}, true}},
         {"ports", {CliCommandKind::Ports, {}, false}},
         {"set", {CliCommandKind::Set, {"--shift"}, true, true}},
         {"settings", {CliCommandKind::Settings, {"--json"}, true, false, true}},
+        {"backups", {CliCommandKind::Backups, {}, false}},
     };
     return commands;
 }
@@ -42,7 +47,9 @@ std::string SetOption(CliCommand& command, const std::string& name, const std::s
             return "a password has at most 4 characters";
         command.Password = value;
         command.PasswordGiven = true;
-    } else if (name == "--model")
+    } else if (name == "--trace")
+        command.TraceFile = value;
+    else if (name == "--model")
         command.ModelCode = value;
     else if (name == "--band" && !ParseBand(value, command.BandCode))
         return "bad band number: " + value;
@@ -56,6 +63,10 @@ void SetFlag(CliCommand& command, const std::string& name) {
         command.Json = true;
     else if (name == "--shift")
         command.Shift = true;
+    else if (name == "--verify")
+        command.Verify = true;
+    else if (name == "--no-backup")
+        command.NoBackup = true;
 }
 
 // A file, a channel and at least one field with its value.
@@ -139,14 +150,16 @@ CliParseResult ParseCliArgs(const std::vector<std::string>& args) {
 }
 
 std::string CliUsage() {
-    return "usage: moxcps-cli read [--port P] [--password PW] [--yes] OUT.dat\n"
-           "       moxcps-cli write [--port P] [--password PW] [--yes] IN.dat\n"
-           "       moxcps-cli info [--port P] [--json]\n"
+    return "usage: moxcps-cli read [--port P] [--password PW] [--yes] [--no-backup] [--trace FILE] OUT.dat\n"
+           "       moxcps-cli write [--port P] [--password PW] [--yes] [--verify] [--no-backup]\n"
+           "                        [--trace FILE] IN.dat\n"
+           "       moxcps-cli info [--port P] [--json] [--trace FILE]\n"
            "       moxcps-cli new [--model CODE] [--band N] OUT.dat\n"
            "       moxcps-cli show [--json] FILE.dat\n"
            "       moxcps-cli ports\n"
            "       moxcps-cli set [--shift] FILE.dat CHANNEL FIELD VALUE [FIELD VALUE ...]\n"
            "       moxcps-cli settings [--json] FILE.dat [NAME=VALUE ...]\n"
+           "       moxcps-cli backups\n"
            "P is a port number (as `ports` lists them) or a device path. --yes answers the questions\n"
            "before a transfer with OK or Yes; without it they are asked on a terminal and refused\n"
            "otherwise. set changes channel CHANNEL (1..128) as the channel list does and prints its\n"
@@ -159,6 +172,10 @@ std::string CliUsage() {
            "SquelchLevel, DtmfRate, BotCode, AutoDial[3], EmbeddedMessage[1], ...); with pairs it sets\n"
            "them as the editor windows do (a list by its stored number, a check box 0 or 1, codes as\n"
            "DTMF digits, message lines as text), saves the file and prints what changed.\n"
+           "A read or write keeps a backup of its data in the per-user backups folder unless\n"
+           "--no-backup; backups lists them (path, date, read or write), newest first. --verify reads\n"
+           "the radio back after writing and fails on the first byte that differs. --trace FILE\n"
+           "records every byte sent and received.\n"
            "Exit status: 0 success, 1 failed or cancelled, 2 usage error.\n";
 }
 

@@ -5,7 +5,7 @@
 
 namespace mox::cli {
 
-enum class CliCommandKind { Help, Read, Write, Info, New, Show, Ports, Set, Settings };
+enum class CliCommandKind { Help, Read, Write, Info, New, Show, Ports, Set, Settings, Backups };
 
 // One command line of moxcps-cli.
 struct CliCommand {
@@ -22,6 +22,11 @@ struct CliCommand {
     // settings: the NAME=VALUE pairs, as given.
     std::vector<std::string> Edits;
     bool Shift = false;
+    // read and write: --verify reads the radio back after a write; --no-backup keeps no backup;
+    // --trace records the serial traffic into a file.
+    bool Verify = false;
+    bool NoBackup = false;
+    std::string TraceFile;
 };
 
 struct CliParseResult {

@@ -1,21 +1,39 @@
 #include "cli/CliCommands.h"
 
+#include <optional>
 #include <ostream>
 
 #include "app/NewRadioData.h"
 #include "cli/DataFileReport.h"
 #include "cli/RadioInfoReport.h"
+#include "files/Backups.h"
 #include "files/DataFile.h"
 #include "files/DocumentWindows.h"
 #include "image/Models.h"
 #include "image/Today.h"
+#include "link/SerialTraceFile.h"
 
 namespace mox::cli {
 namespace {
 
-bool PrepareLink(CliSession& session, const CliCommand& command) {
+// The password, the port, and what goes with the transfer: read-back, backup and trace. The trace
+// lives as long as `trace`; a trace file that cannot be made fails before anything is sent.
+bool PrepareLink(CliSession& session, const CliCommand& command, std::optional<SerialTraceFile>& trace,
+                 std::ostream& err) {
     if (command.PasswordGiven)
         session.State().ProgrammingPassword = command.Password;
+    TransferOptions& options = session.Options();
+    options.VerifyAfterWrite = command.Verify;
+    if (command.NoBackup)
+        options.BackupFolder.clear();
+    if (!command.TraceFile.empty()) {
+        trace.emplace(SerialTraceFile::ToFile(session.TraceClock(), command.TraceFile));
+        if (!trace->IsGood()) {
+            err << "moxcps-cli: cannot write the trace file " << command.TraceFile << '\n';
+            return false;
+        }
+        options.Recorder = &*trace;
+    }
     return session.SelectPort(command.Port);
 }
 
@@ -30,7 +48,8 @@ int SaveAs(CliSession& session, const std::string& path) {
 }  // namespace
 
 int ReadCommand(CliSession& session, const CliCommand& command, std::ostream& err) {
-    if (!PrepareLink(session, command))
+    std::optional<SerialTraceFile> trace;
+    if (!PrepareLink(session, command, trace, err))
         return 1;
     session.RunTransfer([](TransferEngine& engine) { engine.ReadFromRadio(); });
     if (!session.Shell().ReadShown) {
@@ -42,19 +61,23 @@ int ReadCommand(CliSession& session, const CliCommand& command, std::ostream& er
 
 int WriteCommand(CliSession& session, const CliCommand& command, std::ostream& err) {
     NoDocumentWindows windows;
-    if (!OpenDataFile(session.State(), windows, command.File) || !PrepareLink(session, command))
+    std::optional<SerialTraceFile> trace;
+    if (!OpenDataFile(session.State(), windows, command.File) || !PrepareLink(session, command, trace, err))
         return 1;
     session.RunTransfer([](TransferEngine& engine) { engine.WriteToRadio(); });
     // The write-done message is the one sign of a write that reached its end.
     if (!session.Prompter().WasShown(9010)) {
-        err << "moxcps-cli: the radio was not written\n";
+        const bool readBack = session.Prompter().WasShown(31700) || session.Prompter().WasShown(31701);
+        err << (readBack ? "moxcps-cli: the write was not verified\n"
+                         : "moxcps-cli: the radio was not written\n");
         return 1;
     }
     return 0;
 }
 
 int InfoCommand(CliSession& session, const CliCommand& command, std::ostream& out, std::ostream& err) {
-    if (!PrepareLink(session, command))
+    std::optional<SerialTraceFile> trace;
+    if (!PrepareLink(session, command, trace, err))
         return 1;
     session.RunTransfer([](TransferEngine& engine) { engine.ReadRMGDataFromRadio(); });
     if (!session.Shell().InfoShown) {
@@ -95,6 +118,17 @@ int ShowCommand(CliSession& session, const CliCommand& command, std::ostream& ou
 int PortsCommand(CliSession& session, std::ostream& out) {
     for (int number : session.Ports().PortList())
         out << "COM" << number << ' ' << session.Ports().DevicePath(number) << '\n';
+    return 0;
+}
+
+int BackupsCommand(CliSession& session, std::ostream& out) {
+    const std::filesystem::path folder = session.Options().BackupFolder;
+    if (folder.empty())
+        return 0;
+    for (const BackupEntry& backup : ListBackups(folder)) {
+        out << backup.Path.string() << '\t' << backup.Date << '\t'
+            << (backup.Kind == BackupKind::Read ? "read" : "write") << '\n';
+    }
     return 0;
 }
 

@@ -15,5 +15,7 @@ int InfoCommand(CliSession& session, const CliCommand& command, std::ostream& ou
 int NewCommand(CliSession& session, const CliCommand& command, std::ostream& err);
 int ShowCommand(CliSession& session, const CliCommand& command, std::ostream& out);
 int PortsCommand(CliSession& session, std::ostream& out);
+// The backups of reads and writes, newest first: path, date and kind, separated by tabs.
+int BackupsCommand(CliSession& session, std::ostream& out);
 
 }  // namespace mox::cli

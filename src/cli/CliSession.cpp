@@ -9,10 +9,12 @@
 #include "app/LanguageChoice.h"
 #include "app/NewRadioData.h"
 #include "app/ProgramVersion.h"
+#include "app/TransferChoices.h"
 #include "factory/FactoryMarker.h"
 #include "image/Models.h"
 #include "image/Today.h"
 #include "link/LinkSettingsFile.h"
+#include "platform/QtProgramPaths.h"
 #include "services/SetupFile.h"
 #include "services/Texts.h"
 #include "services/Versions.h"
@@ -67,6 +69,7 @@ CliSession::CliSession(const ProgramPaths& paths, TerminalPrompter& prompter, st
     LoadRememberedFeatures(m_state.Features, m_state.Paths.SettingsFolder);
     NewRadioData(m_state, false, TodayFromSystemClock());
     m_state.ProgramTitle = GetLanguageText(m_state, 12000);
+    m_options.BackupFolder = BackupFolderOf(UserDataFolder());
 }
 
 CliSession::~CliSession() {
@@ -92,6 +95,7 @@ bool CliSession::SelectPort(const std::string& port) {
 
 void CliSession::RunTransfer(const std::function<void(TransferEngine&)>& start) {
     TransferEngine engine(m_state, m_port, m_timers, m_ports, m_shell, m_progress);
+    engine.SetOptions(m_options);
     start(engine);
     QEventLoop loop;
     QTimer idleCheck;

@@ -56,6 +56,10 @@ public:
     // feature flags are written, as the GUI does at exit.
     void RunTransfer(const std::function<void(TransferEngine&)>& start);
 
+    // Verification, backups and trace of the transfers to come.
+    TransferOptions& Options() { return m_options; }
+    const Clock& TraceClock() const { return m_clock; }
+
 private:
     AppState m_state;
     TerminalPrompter& m_prompter;
@@ -66,6 +70,8 @@ private:
     QtTimerFactory m_timers;
     CliLinkShell m_shell;
     TerminalProgress m_progress;
+    QtClock m_clock;
+    TransferOptions m_options;
 };
 
 }  // namespace mox::cli

@@ -32,6 +32,8 @@ int Run(const mox::cli::CliCommand& command) {
             return ShowCommand(session, command, std::cout);
         case CliCommandKind::Ports:
             return PortsCommand(session, std::cout);
+        case CliCommandKind::Backups:
+            return BackupsCommand(session, std::cout);
         case CliCommandKind::Set:
             return SetCommand(session, command, std::cout, std::cerr);
         case CliCommandKind::Settings:

@@ -30,4 +30,8 @@ ProgramPaths RunningProgramPaths() {
     return paths;
 }
 
+std::filesystem::path UserDataFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+}
+
 }  // namespace mox

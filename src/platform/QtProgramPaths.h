@@ -21,4 +21,8 @@ public:
 // kApplicationName.
 ProgramPaths RunningProgramPaths();
 
+// What the program makes for the user as it works (backups/, traces/):
+// QStandardPaths::AppDataLocation, shared by both programs. Needs the application name set.
+std::filesystem::path UserDataFolder();
+
 }  // namespace mox

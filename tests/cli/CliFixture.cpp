@@ -50,6 +50,10 @@ void CliFixture::StopRadio() {
 
 CliResult CliFixture::RunCli(const QStringList& args) {
     QProcess cli;
+    // Backups and traces go into the test's own folder, never the user's.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_DATA_HOME", QString::fromStdString(UserData().string()));
+    cli.setProcessEnvironment(environment);
     cli.start(QString::fromStdString((m_folder.ProgramFolder() / "moxcps-cli").string()), args);
     cli.closeWriteChannel();
     CliResult result;

@@ -33,6 +33,8 @@ protected:
 
     std::string Link() const { return (m_folder.Root() / "radio").string(); }
     std::filesystem::path File(const std::string& name) const { return m_folder.Root() / name; }
+    // XDG_DATA_HOME of the tool; its moxcps/ folder holds backups/ and traces/.
+    std::filesystem::path UserData() const { return m_folder.Root() / "userdata"; }
     std::string SetupIni() const {
         return TempFolder::ReadFile(m_folder.Root() / "language" / "mysetup.ini");
     }
