@@ -14,25 +14,7 @@
 
 namespace mox {
 
-namespace {
-
-// The open dialog answered by a file given beforehand; saving still asks the user.
-class GivenFileDialogs : public FileDialogs {
-public:
-    GivenFileDialogs(std::string file, FileDialogs& dialogs) : m_file(std::move(file)), m_dialogs(dialogs) {}
-    std::optional<std::string> OpenFileName(const std::string&, const std::string&) override {
-        return m_file;
-    }
-    std::optional<std::string> SaveFileName(const std::string& filter, const std::string& proposed) override {
-        return m_dialogs.SaveFileName(filter, proposed);
-    }
-
-private:
-    std::string m_file;
-    FileDialogs& m_dialogs;
-};
-
-}  // namespace
+namespace {}  // namespace
 
 ProgramShell::ProgramShell(AppState& state, const ProgramDevices& devices)
     : m_state(state), m_devices(devices) {}
@@ -67,7 +49,7 @@ void ProgramShell::CreateMainWindow() {
         store = m_ownStore.get();
     }
     const MainWindowDevices devices{m_devices.LinkPort, m_devices.Enumerator, m_devices.Timers, *store,
-                                    m_devices.Dialogs};
+                                    m_devices.Dialogs,  m_devices.UserData};
     m_main = std::make_unique<frmMain>(m_state, devices);
     connect(m_main.get(), &frmMain::Closed, this, &ProgramShell::Finished);
     if (RegisterWindows)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -27,6 +28,8 @@ struct ProgramDevices {
     TimerFactory& Timers;
     FileDialogs& Dialogs;
     SettingsStore* Store = nullptr;
+    // Where backups and traces are kept; empty: nowhere.
+    std::filesystem::path UserData = {};
 };
 
 // The windows of start-up: the first-run window, the splash window and then the main window.

@@ -17,6 +17,7 @@
 #include "app/LanguageChoice.h"
 #include "app/MainWindowTexts.h"
 #include "app/NavigationTree.h"
+#include "app/TransferChoices.h"
 #include "app/WindowPlacement.h"
 #include "app/ui/BackgroundPicture.h"
 #include "app/ui/NavigationPane.h"
@@ -82,6 +83,9 @@ frmMain::frmMain(AppState& state, const MainWindowDevices& devices, QWidget* par
     m_progress = std::make_unique<ProgressWindow>(m_state, [this] { return this; });
     m_engine = std::make_unique<TransferEngine>(m_state, m_devices.Port, m_devices.Timers, Ports, *this,
                                                 *m_progress);
+    m_trace = std::make_unique<SerialTraceFile>(
+        SerialTraceFile::InFolder(m_traceClock, TraceFolderOf(m_devices.UserData)));
+    ApplyTransferChoices();
     ShowCHInfo(false);
     UpdateClock();
 }

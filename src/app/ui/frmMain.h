@@ -4,6 +4,7 @@
 #include <QMap>
 #include <QTimer>
 #include <array>
+#include <filesystem>
 #include <functional>
 
 #include "app/AppState.h"
@@ -15,7 +16,9 @@
 #include "link/LinkViews.h"
 #include "link/PortMap.h"
 #include "link/SerialPort.h"
+#include "link/SerialTraceFile.h"
 #include "link/Timer.h"
+#include "platform/QtTimers.h"
 #include "services/SettingsStore.h"
 
 class QAction;
@@ -39,6 +42,8 @@ struct MainWindowDevices {
     TimerFactory& Timers;
     SettingsStore& Store;
     FileDialogs& Dialogs;
+    // Where backups and traces are kept; empty: nowhere.
+    std::filesystem::path UserData = {};
 };
 
 // The multiple-document main window: menus, tool bar, navigation pane, status bar and the child
@@ -152,6 +157,10 @@ private:
     void LanguageSettings();
     void Initialise();
     void FileCommand(bool (*command)(DocumentContext&, FileDialogs&, DocumentWindows&));
+    // File > Backups...: the chosen backup is opened as Open opens a file.
+    void ShowBackups();
+    // The Settings menu's check marks and the transfers follow the stored choices.
+    void ApplyTransferChoices();
     // Calls CommitEdit() on each of these open windows that has it.
     void CommitEdits(const QList<QWidget*>& windows);
 
@@ -161,6 +170,8 @@ private:
     SettingsStore* m_previousStore;
     std::unique_ptr<ProgressWindow> m_progress;
     std::unique_ptr<TransferEngine> m_engine;
+    QtClock m_traceClock;
+    std::unique_ptr<SerialTraceFile> m_trace;
     QMap<QString, QAction*> m_entries;
     QMap<QString, QMenu*> m_menus;
     QMap<QString, QAction*> m_toolButtons;

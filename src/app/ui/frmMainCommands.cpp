@@ -7,6 +7,7 @@
 #include <QToolBar>
 
 #include "app/MainWindowTexts.h"
+#include "app/TransferChoices.h"
 #include "app/ui/FrmSetLanguage.h"
 #include "app/ui/NavigationPane.h"
 #include "app/ui/frmAbout.h"
@@ -15,6 +16,7 @@
 #include "editors/ui/EditorWindows.h"
 #include "factory/ui/FrmTestData.h"
 #include "files/FileCommands.h"
+#include "files/ui/FrmBackups.h"
 #include "image/ui/FrmModelInfo.h"
 #include "link/TransferEngine.h"
 #include "link/ui/FrmPassWord.h"
@@ -91,6 +93,15 @@ void frmMain::ConnectCommands() {
     m_handlers.insert("mnuFileEOpen", [this] { FileCommand(&FileOpenDirect); });
     m_handlers.insert("mnuFileSave", [this] { FileCommand(&FileSave); });
     m_handlers.insert("mnuFileSaveAs", [this] { FileCommand(&FileSaveAs); });
+    m_handlers.insert("mnuFileBackups", [this] { ShowBackups(); });
+    m_handlers.insert("mnuVerifyWrite", [this] {
+        SetVerifyAfterWriting(m_devices.Store, Entry("mnuVerifyWrite")->isChecked());
+        ApplyTransferChoices();
+    });
+    m_handlers.insert("mnuTraceSerial", [this] {
+        SetRecordSerialTraffic(m_devices.Store, Entry("mnuTraceSerial")->isChecked());
+        ApplyTransferChoices();
+    });
     m_handlers.insert("mnuFilePrint", [] {});
     m_handlers.insert("mnuFileExit", [this] { close(); });
     m_handlers.insert("mnuModelInfo", [this] { ModelInfo(); });
@@ -136,6 +147,20 @@ void frmMain::ConnectCommands() {
 
 void frmMain::FileCommand(bool (*command)(DocumentContext&, FileDialogs&, DocumentWindows&)) {
     command(m_state, m_devices.Dialogs, *this);
+}
+
+void frmMain::ShowBackups() {
+    FrmBackups window(m_state, BackupFolderOf(m_devices.UserData), this);
+    if (window.exec() != QDialog::Accepted)
+        return;
+    GivenFileDialogs chosen(window.ChosenPath().string(), m_devices.Dialogs);
+    FileOpen(m_state, chosen, *this);
+}
+
+void frmMain::ApplyTransferChoices() {
+    Entry("mnuVerifyWrite")->setChecked(VerifyAfterWriting(m_devices.Store));
+    Entry("mnuTraceSerial")->setChecked(RecordSerialTraffic(m_devices.Store));
+    m_engine->SetOptions(ChosenTransferOptions(m_devices.Store, m_devices.UserData, *m_trace));
 }
 
 void frmMain::ModelInfo() {

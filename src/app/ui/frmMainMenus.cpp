@@ -17,7 +17,7 @@ namespace mox {
 
 namespace {
 
-enum EntryFlags { kNone = 0, kHidden = 1, kChecked = 2, kSeparator = 4 };
+enum EntryFlags { kNone = 0, kHidden = 1, kChecked = 2, kSeparator = 4, kCheckable = 8 };
 
 struct MenuEntry {
     const char* Name;
@@ -47,8 +47,9 @@ const std::vector<MenuTable>& Menus() {
          {{"mnuFileNew", 10001, nullptr, QKeySequence("Ctrl+N"), kNone},   // texts
           {"mnuFileOpen", 10002, nullptr, QKeySequence("Ctrl+O"), kNone},  // texts
           {"mnuFileEOpen", 0, "&Open", {}, kHidden},
-          {"mnuFileSave", 10003, nullptr, {}, kNone},    // texts
-          {"mnuFileSaveAs", 10004, nullptr, {}, kNone},  // texts
+          {"mnuFileSave", 10003, nullptr, {}, kNone},     // texts
+          {"mnuFileSaveAs", 10004, nullptr, {}, kNone},   // texts
+          {"mnuFileBackups", 31720, nullptr, {}, kNone},  // texts
           Separator("mnuFileBar0"),
           {"mnuFilePrint", 10005, nullptr, {}, kHidden},  // texts
           Separator("mnuFileBar1"),
@@ -89,9 +90,12 @@ const std::vector<MenuTable>& Menus() {
           {"mnuLanguage", 10402, nullptr, {}, kNone},                           // texts
           {"MnuInit", 10403, nullptr, {}, kNone},                               // texts
           Separator("MnuCHBar2"),
-          {"MnuCHHabits", 10808, nullptr, QKeySequence("Ctrl+H"), kNone}}},  // texts
-        {{"mnuView", 10500},                                                 // texts
-         {{"mnuTreeView", 10501, nullptr, {}, kChecked},                     // texts
+          {"MnuCHHabits", 10808, nullptr, QKeySequence("Ctrl+H"), kNone},  // texts
+          Separator("mnuSetBar3"),
+          {"mnuVerifyWrite", 31721, nullptr, {}, kCheckable},    // texts
+          {"mnuTraceSerial", 31722, nullptr, {}, kCheckable}}},  // texts
+        {{"mnuView", 10500},                                     // texts
+         {{"mnuTreeView", 10501, nullptr, {}, kChecked},         // texts
           Separator("mnuViewBar0"),
           {"mnuViewToolbar", 10502, nullptr, {}, kChecked},      // texts
           {"mnuViewStatusBar", 10503, nullptr, {}, kChecked}}},  // texts
@@ -158,9 +162,9 @@ void frmMain::BuildMenus() {
                 action->setText(QString::fromUtf8(entry.Fixed));
             action->setShortcut(entry.Key);
             action->setVisible(!(entry.Flags & kHidden));
-            if (entry.Flags & kChecked) {
+            if (entry.Flags & (kChecked | kCheckable)) {
                 action->setCheckable(true);
-                action->setChecked(true);
+                action->setChecked(entry.Flags & kChecked);
             }
             m_entries.insert(entry.Name, action);
             if (!(entry.Flags & kSeparator))

@@ -87,7 +87,8 @@ int main(int argc, char** argv) {
     state.Starter = &starter;
     mox::QtFileDialogs dialogs([] { return QApplication::activeWindow(); });
 
-    mox::ProgramShell shell(state, {linkPort, firstRunPort, enumerator, timers, dialogs});
+    mox::ProgramShell shell(
+        state, {linkPort, firstRunPort, enumerator, timers, dialogs, nullptr, mox::UserDataFolder()});
     QObject::connect(&shell, &mox::ProgramShell::Finished, &app, &QCoreApplication::quit);
     shell.FileToOpen = FileArgument(QCoreApplication::arguments());
     shell.QuitWhenShown = qEnvironmentVariableIsSet("MOXCPS_QUIT_WHEN_SHOWN");

@@ -108,6 +108,8 @@ protected:
     ListEnumerator enumerator;
     MemorySettingsStore store;
     ScriptedFileDialogs dialogs;
+    // Where the main window keeps backups and traces; empty: nowhere.
+    std::filesystem::path userData;
     std::unique_ptr<frmMain> main;
 };
 
