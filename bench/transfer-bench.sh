@@ -5,7 +5,8 @@
 # time from the first "PROGRAM" to the end acknowledgement, the wire time of every byte of requests
 # and replies, and their ratio (goal: at most 1.02).
 # Usage: bench/transfer-bench.sh [BUILD FOLDER [RUNS]]   (defaults: build, 1)
-# With LOGS=folder the stamped transcripts of the last run are kept there.
+# With LOGS=folder the stamped transcripts of the last run are kept there. With TRACE=1 the tool
+# records its serial traffic (--trace) while it is measured.
 # The figures are only as good as the machine is quiet: a busy machine delays both processes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -32,6 +33,8 @@ cleanup() {
 }
 trap cleanup EXIT
 mkdir -p "$work/V200/language" "$work/language"
+# Backups and traces stay in the private installation too.
+export XDG_DATA_HOME="$work/data"
 cp "$build/stage/V200/moxcps-cli" "$work/V200/"
 cp dist/language/*.ini "$work/V200/language/"
 cp dist/root/Version.ini "$work/"
@@ -70,20 +73,27 @@ report() {
 }
 
 cli="$work/V200/moxcps-cli"
+trace_read=()
+trace_write=()
+if [ -n "${TRACE:-}" ]; then
+    trace_read=(--trace "$work/read.trace")
+    trace_write=(--trace "$work/write.trace")
+fi
 
 for _ in $(seq "$runs"); do
     start_radio "$work/read.log"
-    "$cli" read --port "$work/radio" --yes "$work/radio.dat" 2>/dev/null
+    "$cli" read --port "$work/radio" --yes "${trace_read[@]}" "$work/radio.dat" 2>/dev/null
     stop_radio
     report read "$work/read.log"
 
     start_radio "$work/write.log"
-    "$cli" write --port "$work/radio" --yes "$work/radio.dat" 2>/dev/null
+    "$cli" write --port "$work/radio" --yes "${trace_write[@]}" "$work/radio.dat" 2>/dev/null
     stop_radio
     report write "$work/write.log"
     if [ -n "${LOGS:-}" ]; then
         mkdir -p "$LOGS"
         cp "$work/read.log" "$work/write.log" "$LOGS/"
+        [ -z "${TRACE:-}" ] || cp "$work/read.trace" "$work/write.trace" "$LOGS/"
     fi
     rm -f "$work/read.log" "$work/write.log"
 done
