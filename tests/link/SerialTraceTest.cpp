@@ -1,8 +1,8 @@
 #include <sstream>
 
-#include "LinkFixture.h"
 #include "link/SerialTraceFile.h"
 #include "services/NewestFiles.h"
+#include "support/LinkFixture.h"
 
 namespace mox::test {
 namespace {

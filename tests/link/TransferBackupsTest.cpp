@@ -1,9 +1,9 @@
 #include <regex>
 
-#include "LinkFixture.h"
 #include "files/Backups.h"
 #include "files/DataFileLayout.h"
 #include "image/Models.h"
+#include "support/LinkFixture.h"
 
 namespace mox::test {
 namespace {

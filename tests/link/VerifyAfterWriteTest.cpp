@@ -1,7 +1,7 @@
 #include <algorithm>
 
-#include "LinkFixture.h"
 #include "services/Texts.h"
+#include "support/LinkFixture.h"
 
 namespace mox::test {
 namespace {
