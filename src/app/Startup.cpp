@@ -64,7 +64,7 @@ bool RunStartup(AppState& state, StartupShell& shell, const StartupInput& input)
     CheckFactoryTestMode(state, state.Paths.SettingsFolder);
     LoadBatchItemSelection(state.BatchItems, state.Paths.SettingsFolder);
     LoadRememberedFeatures(state.Features, state.Paths.SettingsFolder);
-    LoadHabits(state.Habit, state.Paths.SettingsFolder);
+    LoadHabits(state.Habit, state.Clipboard, state.Paths.SettingsFolder);
     return true;
 }
 
