@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "app/AppState.h"
+#include "app/ChannelCommand.h"
 #include "app/Shutdown.h"
 #include "channels/ChannelCommandEnabling.h"
 #include "channels/ui/ChannelListHost.h"
@@ -53,7 +54,8 @@ class frmMain : public QMainWindow,
                 public LinkShell,
                 public ShutdownShell,
                 public Views,
-                public ChannelListHost {
+                public ChannelListHost,
+                public ChannelCommandShell {
     Q_OBJECT
 public:
     frmMain(AppState& state, const MainWindowDevices& devices, QWidget* parent = nullptr);
@@ -127,7 +129,14 @@ public:
     QToolBar* tbToolBar;
     std::array<QLabel*, 5> Panels{};
     QTimer NewDocTimer;
+    // Runs the channel command waiting in ChannelCommand once its menu has closed.
+    QTimer TimerCHEdit;
+    ChannelCommandCode ChannelCommand = ChannelCommandCode::None;
     PortMap Ports;
+
+    // The channel list stores a pending text edit and hides its in-place editors, before a channel
+    // command.
+    void SetSaveEditData();
 
 signals:
     // The main window has closed for good (the shutdown went through).
@@ -161,6 +170,18 @@ private:
     void ShowBackups();
     // The Settings menu's check marks and the transfers follow the stored choices.
     void ApplyTransferChoices();
+    // The channel commands: each entry commits the channel list's edit and leaves its code for the
+    // command timer, which runs it at the channel list's current position.
+    void ConnectChannelCommands();
+    void QueueChannelCommand(ChannelCommandCode code);
+    void OnTimerCHEdit();
+    void RunHabitsDialog();
+    std::optional<ConfirmAnswer> Confirm(ConfirmKind kind) override;
+    void RefreshPosition(int group, int position) override;
+    void RefreshAll() override;
+    void MakeCurrentRow(int position) override;
+    // Whether an open window offers this method (windows reach each other by name and method).
+    static bool HasMethod(const QWidget* window, const char* signature);
     // Calls CommitEdit() on each of these open windows that has it.
     void CommitEdits(const QList<QWidget*>& windows);
 

@@ -141,6 +141,7 @@ void frmMain::ConnectCommands() {
             }
         });
     }
+    ConnectChannelCommands();
     RegisterChannelWindows(*this, m_state);
     RegisterEditorWindows(*this, m_state);
 }

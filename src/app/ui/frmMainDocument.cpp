@@ -20,16 +20,16 @@ namespace {
 // The child windows wait for this long to close before new data replaces the records they show.
 constexpr int kNewDocDelayMs = 100;
 
-bool HasMethod(const QWidget* window, const char* signature) {
-    return window != nullptr && window->metaObject()->indexOfMethod(signature) >= 0;
-}
-
 Today SystemToday() {
     const QDate date = QDate::currentDate();
     return Today{QLocale::system().toString(date, QLocale::ShortFormat).toStdString(), date.month()};
 }
 
 }  // namespace
+
+bool frmMain::HasMethod(const QWidget* window, const char* signature) {
+    return window != nullptr && window->metaObject()->indexOfMethod(signature) >= 0;
+}
 
 void frmMain::LoadNewDoc() {
     CloseCurAllWindows();

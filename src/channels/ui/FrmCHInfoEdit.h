@@ -47,6 +47,8 @@ public slots:
     void CommitEdit();
     // The auto-dial memories in use changed.
     void ReshowAutoDial();
+    // The channel number of the position the choosers show.
+    int ShownNumber() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -61,7 +63,6 @@ private:
     void OnListChosen(int list);
     void OnCheckClicked(int check);
     void CommitText(QLineEdit* box);
-    int ShownNumber() const;
 
     AppState& m_state;
     bool m_wandToSave = true;

@@ -61,6 +61,10 @@ public slots:
     // Stores a pending text edit as losing the focus does (before a read, a write or a channel
     // command, and when the window closes).
     void CommitEdit();
+    // The grid's current row (position 1..16), which the channel commands act on, and making another
+    // row current in the same column, as a move does.
+    int GridRow() const;
+    void SetGridRow(int row);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

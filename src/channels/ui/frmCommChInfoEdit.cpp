@@ -15,6 +15,15 @@ int frmCommChInfo::Row() const {
     return MSFlexGrid1->currentRow() + 1;
 }
 
+int frmCommChInfo::GridRow() const {
+    return Row();
+}
+
+void frmCommChInfo::SetGridRow(int row) {
+    if (row >= 1 && row <= kGridRowCount)
+        SelectCell(row, std::max(Column(), static_cast<int>(GridColumn::Rx)));
+}
+
 int frmCommChInfo::Column() const {
     return MSFlexGrid1->currentColumn();
 }
@@ -84,7 +93,11 @@ void frmCommChInfo::SetShowEditData() {
     });
 }
 
+// The grid takes the focus first: a focused editor that is hidden hands the focus on, and the grid
+// would take it as a step to the next cell, which opens an editor there.
 void frmCommChInfo::SetEditDisable() {
+    if (Text1->hasFocus() || (OpenList() != nullptr && OpenList()->hasFocus()))
+        MSFlexGrid1->setFocus();
     Text1->hide();
     for (QComboBox* list : Combo1) {
         if (list != nullptr)
