@@ -11,8 +11,9 @@ struct CommandShape {
     CliCommandKind Kind;
     std::set<std::string> Options;  // allowed options, those with a value end in "="
     bool NeedsFile;
-    bool TakesEdits = false;  // after the file: a channel and field/value pairs
-    bool TakesPairs = false;  // after the file: NAME=VALUE pairs
+    bool TakesEdits = false;    // after the file: a channel and field/value pairs
+    bool TakesPairs = false;    // after the file: NAME=VALUE pairs
+    std::size_t Positions = 0;  // after the file: this many channel numbers or directions
 };
 
 const std::map<std::string, CommandShape>& Commands() {
@@ -30,6 +31,10 @@ const std::map<std::string, CommandShape>& Commands() {
         {"set", {CliCommandKind::Set, {"--shift"}, true, true}},
         {"settings", {CliCommandKind::Settings, {"--json"}, true, false, true}},
         {"backups", {CliCommandKind::Backups, {}, false}},
+        {"copy", {CliCommandKind::Copy, {}, true, false, false, 2}},
+        {"insert", {CliCommandKind::Insert, {"--close-gap", "--keep-gap"}, true, false, false, 1}},
+        {"delete", {CliCommandKind::Delete, {"--close-gap", "--keep-gap"}, true, false, false, 1}},
+        {"move", {CliCommandKind::Move, {"--close-gap", "--keep-gap"}, true, false, false, 2}},
     };
     return commands;
 }
@@ -67,6 +72,27 @@ void SetFlag(CliCommand& command, const std::string& name) {
         command.Verify = true;
     else if (name == "--no-backup")
         command.NoBackup = true;
+    else if (name == "--close-gap")
+        command.CloseGap = true;
+    else if (name == "--keep-gap")
+        command.KeepGap = true;
+}
+
+// A file followed by the channel numbers (and the direction of a move) the command needs.
+std::string TakePositions(CliCommand& command, std::vector<std::string>& words, std::size_t count,
+                          const std::string& verb) {
+    if (words.size() != count + 1) {
+        if (verb == "copy")
+            return "copy needs a file, the channel to copy and the channel to put it on";
+        if (verb == "move")
+            return "move needs a file, a channel and up or down";
+        return verb + " needs a file and a channel";
+    }
+    if (command.CloseGap && command.KeepGap)
+        return "--close-gap and --keep-gap exclude each other";
+    command.Edits.assign(words.begin() + 1, words.end());
+    words.resize(1);
+    return {};
 }
 
 // A file, a channel and at least one field with its value.
@@ -139,6 +165,11 @@ CliParseResult ParseCliArgs(const std::vector<std::string>& args) {
         if (!result.Error.empty())
             return result;
     }
+    if (shape->second.Positions > 0) {
+        result.Error = TakePositions(command, files, shape->second.Positions, args[0]);
+        if (!result.Error.empty())
+            return result;
+    }
     if (files.size() != (shape->second.NeedsFile ? 1u : 0u)) {
         result.Error =
             shape->second.NeedsFile ? args[0] + " needs exactly one file" : "unexpected " + files[0];
@@ -160,6 +191,10 @@ std::string CliUsage() {
            "       moxcps-cli set [--shift] FILE.dat CHANNEL FIELD VALUE [FIELD VALUE ...]\n"
            "       moxcps-cli settings [--json] FILE.dat [NAME=VALUE ...]\n"
            "       moxcps-cli backups\n"
+           "       moxcps-cli copy FILE.dat FROM TO\n"
+           "       moxcps-cli insert [--close-gap|--keep-gap] FILE.dat AT\n"
+           "       moxcps-cli delete [--close-gap|--keep-gap] FILE.dat AT\n"
+           "       moxcps-cli move [--close-gap|--keep-gap] FILE.dat AT up|down\n"
            "P is a port number (as `ports` lists them) or a device path. --yes answers the questions\n"
            "before a transfer with OK or Yes; without it they are asked on a terminal and refused\n"
            "otherwise. set changes channel CHANNEL (1..128) as the channel list does and prints its\n"
@@ -176,6 +211,11 @@ std::string CliUsage() {
            "--no-backup; backups lists them (path, date, read or write), newest first. --verify reads\n"
            "the radio back after writing and fails on the first byte that differs. --trace FILE\n"
            "records every byte sent and received.\n"
+           "copy puts channel FROM over channel TO; insert empties channel AT and moves the later\n"
+           "channels of its group of 16 down (the last one is lost); delete empties channel AT and,\n"
+           "following the habit of Habit.ini or --close-gap, moves the later channels of its group up;\n"
+           "move swaps channel AT with the one above or below it, from 1 to 16 of its group and back.\n"
+           "Each saves the file and prints the channels it changed (a channel left empty as its number).\n"
            "Exit status: 0 success, 1 failed or cancelled, 2 usage error.\n";
 }
 

@@ -5,7 +5,22 @@
 
 namespace mox::cli {
 
-enum class CliCommandKind { Help, Read, Write, Info, New, Show, Ports, Set, Settings, Backups };
+enum class CliCommandKind {
+    Help,
+    Read,
+    Write,
+    Info,
+    New,
+    Show,
+    Ports,
+    Set,
+    Settings,
+    Copy,
+    Insert,
+    Delete,
+    Move,
+    Backups
+};
 
 // One command line of moxcps-cli.
 struct CliCommand {
@@ -27,6 +42,9 @@ struct CliCommand {
     bool Verify = false;
     bool NoBackup = false;
     std::string TraceFile;
+    // copy, insert, delete, move: --close-gap or --keep-gap instead of the DeleteRemoves habit.
+    bool CloseGap = false;
+    bool KeepGap = false;
 };
 
 struct CliParseResult {

@@ -4,6 +4,7 @@
 #include <QJsonDocument>
 #include <algorithm>
 #include <iterator>
+#include <optional>
 #include <ostream>
 #include <vector>
 
@@ -265,14 +266,34 @@ void PrintDataAsText(AppState& state, std::ostream& out) {
     PrintFlat(QString(), SettingsJson(state), out);
 }
 
+namespace {
+
+// The row of the whole table that shows this channel; nothing when there is no such channel.
+std::optional<std::string> RowOf(const QJsonArray& channels, const std::vector<std::string>& lines,
+                                 int number) {
+    for (qsizetype i = 0; i < channels.size(); ++i) {
+        if (channels[i].toObject()["Number"].toInt() == number)
+            return lines[static_cast<std::size_t>(i) + 1];
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 void PrintChannelRow(AppState& state, int number, std::ostream& out) {
     const QJsonArray channels = ChannelsJson(state);
     const std::vector<std::string> lines = ChannelTableLines(channels);
     out << lines[0] << '\n';
-    for (qsizetype i = 0; i < channels.size(); ++i) {
-        if (channels[i].toObject()["Number"].toInt() == number)
-            out << lines[static_cast<std::size_t>(i) + 1] << '\n';
-    }
+    if (const std::optional<std::string> row = RowOf(channels, lines, number))
+        out << *row << '\n';
+}
+
+void PrintChannelRows(AppState& state, const std::vector<int>& numbers, std::ostream& out) {
+    const QJsonArray channels = ChannelsJson(state);
+    const std::vector<std::string> lines = ChannelTableLines(channels);
+    out << lines[0] << '\n';
+    for (int number : numbers)
+        out << RowOf(channels, lines, number).value_or(std::to_string(number)) << '\n';
 }
 
 }  // namespace mox::cli

@@ -2,6 +2,7 @@
 
 #include <QJsonObject>
 #include <iosfwd>
+#include <vector>
 
 #include "app/AppState.h"
 
@@ -17,5 +18,8 @@ void PrintDataAsText(AppState& state, std::ostream& out);
 // The heading of that table and the row of one channel, exactly as they stand in the whole table;
 // the heading alone when there is no such channel.
 void PrintChannelRow(AppState& state, int number, std::ostream& out);
+// The heading and the rows of these channels in ascending order; a channel that does not exist is
+// printed as its number alone.
+void PrintChannelRows(AppState& state, const std::vector<int>& numbers, std::ostream& out);
 
 }  // namespace mox::cli

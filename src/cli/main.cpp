@@ -7,6 +7,7 @@
 
 #include "cli/CliArgs.h"
 #include "cli/CliCommands.h"
+#include "cli/CliReorder.h"
 #include "cli/CliSession.h"
 #include "cli/CliSet.h"
 #include "cli/CliSettings.h"
@@ -38,6 +39,11 @@ int Run(const mox::cli::CliCommand& command) {
             return SetCommand(session, command, std::cout, std::cerr);
         case CliCommandKind::Settings:
             return SettingsCommand(session, command, std::cout, std::cerr);
+        case CliCommandKind::Copy:
+        case CliCommandKind::Insert:
+        case CliCommandKind::Delete:
+        case CliCommandKind::Move:
+            return ReorderCommand(session, command, std::cout, std::cerr);
         case CliCommandKind::Help:
             break;
     }

@@ -35,6 +35,10 @@ protected:
     std::filesystem::path File(const std::string& name) const { return m_folder.Root() / name; }
     // XDG_DATA_HOME of the tool; its moxcps/ folder holds backups/ and traces/.
     std::filesystem::path UserData() const { return m_folder.Root() / "userdata"; }
+    // A file beside the tool, where it keeps its settings files.
+    std::filesystem::path ProgramFile(const std::string& name) const {
+        return m_folder.ProgramFolder() / name;
+    }
     std::string SetupIni() const {
         return TempFolder::ReadFile(m_folder.Root() / "language" / "mysetup.ini");
     }
