@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "channels/ChannelGrid.h"
 #include "records/RadioData.h"
 
 namespace mox {
@@ -62,7 +63,6 @@ std::vector<int> OfferedValues(const EditorList& list, const ChannelRecord& reco
 // value the list does not offer (a damaged record, a memory that has become empty, busy lock 3).
 int EntryOfValue(const std::vector<int>& offered, int value);
 
-using TextOf = std::function<std::string(int number)>;
 // The text of a list entry that stores `value`.
 std::string EntryText(const EditorList& list, int value, const TextOf& text);
 

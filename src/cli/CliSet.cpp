@@ -8,6 +8,7 @@
 
 #include "app/ChannelFieldCommand.h"
 #include "channels/ChannelEditorFields.h"
+#include "channels/ChannelGrid.h"
 #include "cli/DataFileReport.h"
 #include "codecs/Frequency.h"
 #include "codecs/Tones.h"
@@ -26,34 +27,33 @@ enum class FieldKind { Rx, Tx, Tone, GridList, EditorList, EditorCheck };
 struct CliField {
     const char* Name;
     FieldKind Kind;
-    int Column;              // of SetChannelField
-    std::vector<int> Texts;  // GridList: the English texts of the entries, in index order
+    int Column;              // of SetChannelField, and the grid's column of a GridList field
     int EditorControl = -1;  // EditorList / EditorCheck: the editor's list or check box
 };
 
 const std::vector<CliField>& Fields() {
     using K = FieldKind;
     static const std::vector<CliField> fields = {
-        {"rx", K::Rx, 1, {}},
-        {"tx", K::Tx, 2, {}},
-        {"rxtone", K::Tone, 4, {}},
-        {"txtone", K::Tone, 5, {}},
-        {"power", K::GridList, 6, {14014, 14015, 14016}},
-        {"skip", K::GridList, 7, {14017, 14018}},
-        {"signalling", K::GridList, 8, {14013, 14019}},
-        {"spacing", K::GridList, 9, {14020, 14021, 14022}},
-        {"PttId", K::EditorList, 10, {}, 4},
-        {"BusyLock", K::EditorList, 11, {}, 6},
-        {"ReverseOrTalkaround", K::EditorList, 12, {}, 7},
-        {"AutoDial1", K::EditorList, 13, {}, 8},
-        {"SignallingRelation", K::EditorList, 21, {}, 9},
-        {"AutoDial2", K::EditorList, 22, {}, 10},
-        {"VoiceScramble", K::EditorCheck, 14, {}, 1},
-        {"TxInhibit", K::EditorCheck, 15, {}, 2},
-        {"Talkaround", K::EditorCheck, 16, {}, 3},
-        {"Reverse", K::EditorCheck, 17, {}, 4},
-        {"Whisper", K::EditorCheck, 18, {}, 5},
-        {"Compander", K::EditorCheck, 19, {}, 6},
+        {"rx", K::Rx, 1},
+        {"tx", K::Tx, 2},
+        {"rxtone", K::Tone, 4},
+        {"txtone", K::Tone, 5},
+        {"power", K::GridList, GridColumn::Power},
+        {"skip", K::GridList, GridColumn::Skip},
+        {"signalling", K::GridList, GridColumn::Signalling},
+        {"spacing", K::GridList, GridColumn::Spacing},
+        {"PttId", K::EditorList, 10, 4},
+        {"BusyLock", K::EditorList, 11, 6},
+        {"ReverseOrTalkaround", K::EditorList, 12, 7},
+        {"AutoDial1", K::EditorList, 13, 8},
+        {"SignallingRelation", K::EditorList, 21, 9},
+        {"AutoDial2", K::EditorList, 22, 10},
+        {"VoiceScramble", K::EditorCheck, 14, 1},
+        {"TxInhibit", K::EditorCheck, 15, 2},
+        {"Talkaround", K::EditorCheck, 16, 3},
+        {"Reverse", K::EditorCheck, 17, 4},
+        {"Whisper", K::EditorCheck, 18, 5},
+        {"Compander", K::EditorCheck, 19, 6},
     };
     return fields;
 }
@@ -112,12 +112,15 @@ std::optional<int> ToneCode(AppState& state, const std::string& text) {
     return std::nullopt;
 }
 
+// The entries of the channel list's own list for the column, in English.
 std::optional<int> GridEntry(AppState& state, const CliField& field, const std::string& text) {
-    const int count = static_cast<int>(field.Texts.size());
+    const std::vector<std::string> entries =
+        GridListEntries([&state](int number) { return EnglishText(state, number); })[field.Column];
+    const int count = static_cast<int>(entries.size());
     if (const std::optional<int> index = WholeNumber(text); index && *index >= 0 && *index < count)
         return index;
     for (int i = 0; i < count; ++i) {
-        if (Folded(EnglishText(state, field.Texts[static_cast<std::size_t>(i)])) == Folded(text))
+        if (Folded(entries[static_cast<std::size_t>(i)]) == Folded(text))
             return i;
     }
     return std::nullopt;
