@@ -102,6 +102,8 @@ void frmCommChInfo::Form_Load() {
     InitShowGrid();
     m_host.LoadTree();
     SelectCell(1, GridColumn::Rx);
+    // The commands follow the first row at once, not only from the first move on.
+    UpdateCommandEnabling();
     m_state.ChannelEdit.ChannelListOpen = true;
     m_settingTexts = false;
 }

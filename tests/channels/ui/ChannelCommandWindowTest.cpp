@@ -133,6 +133,13 @@ TEST_F(ChannelCommandWindowTest, EachCommandActsOnAFullRowFromTheToolBarTheMenuA
     }
 }
 
+TEST_F(ChannelCommandWindowTest, AtOpeningCutAndCopyFollowTheFirstRow) {
+    List(false);
+    EXPECT_TRUE(main->Entry("MnuCHCopy")->isEnabled());
+    EXPECT_TRUE(main->ToolButton("BtnCHCut")->isEnabled());
+    EXPECT_FALSE(main->ToolButton("BtnCHPaste")->isEnabled());
+}
+
 TEST_F(ChannelCommandWindowTest, OnAnEmptyRowCutAndCopyAreOffAndTheOthersDoNoHarm) {
     Open();
     Current().ComboGroup->setCurrentIndex(2);
