@@ -3,6 +3,7 @@
 // button or the channel list's pop-up only leaves the command's code; the command runs 20 ms later,
 // once the menu has closed.
 #include <QMetaObject>
+#include <QPointer>
 #include <utility>
 
 #include "app/ui/frmMain.h"
@@ -58,7 +59,8 @@ void frmMain::OnTimerCHEdit() {
         RunHabitsDialog();
         return;
     }
-    QWidget* list = FindWindow("frmCommChInfo");
+    // The question of a paste or a delete runs an event loop of its own, in which the list may go.
+    const QPointer<QWidget> list = FindWindow("frmCommChInfo");
     if (!HasMethod(list, "GridRow()"))
         return;
     list->setProperty("CodeMoveTopRow", true);
@@ -66,6 +68,8 @@ void frmMain::OnTimerCHEdit() {
     QMetaObject::invokeMethod(list, "GridRow", Q_RETURN_ARG(int, row));
     const int group = m_state.ChannelEdit.CurrentGroup;
     RunChannelCommand(m_state, code, group, row, *this);
+    if (list.isNull())
+        return;
     // Copy changes no row, and paste is offered from the first copy on.
     QMetaObject::invokeMethod(list, "GridRow", Q_RETURN_ARG(int, row));
     UpdateChannelCommandEnabling(GridChannelNumber(group, row));

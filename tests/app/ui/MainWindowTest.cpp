@@ -61,10 +61,10 @@ TEST_F(MainWindowTest, AnOpenEditorIsFocusedWithoutCascadingANewOneCascades) {
 
 TEST_F(MainWindowTest, EditorsWithoutTheirWindowAreDisabledNeverFaked) {
     frmMain& window = Main();
-    for (const char* entry : {"MnuKey", "MnuScan", "MnuCHBatch", "MnuCHHabits", "MnuCHCut"})
+    for (const char* entry : {"MnuKey", "MnuScan", "MnuCHBatch"})
         EXPECT_FALSE(window.Entry(entry)->isEnabled()) << entry;
     for (const char* entry : {"mnuChannelInfo", "mnuFileNew", "mnuReadFromRadio", "MnuLocalInfo",
-                              "mnuHelpAbout", "mnuComm", "MnuAlert"})
+                              "mnuHelpAbout", "mnuComm", "MnuAlert", "MnuCHHabits", "MnuCHCut"})
         EXPECT_TRUE(window.Entry(entry)->isEnabled()) << entry;
     CloseChannelList(window);
     EXPECT_FALSE(window.Menu("MnuCHEdit")->menuAction()->isVisible());
