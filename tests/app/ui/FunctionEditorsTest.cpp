@@ -8,7 +8,9 @@
 #include "app/ui/NavigationPane.h"
 #include "editors/ui/FrmAlert.h"
 #include "editors/ui/FrmDTMF.h"
+#include "editors/ui/FrmKey.h"
 #include "editors/ui/FrmOptFeatures.h"
+#include "editors/ui/FrmScan.h"
 #include "support/qt/GuiFixture.h"
 
 namespace mox::test {
@@ -48,6 +50,8 @@ constexpr EditorPlace kEditors[] = {
     {"mnuOptFeature", "N2", "FrmOptFeatures"},
     {"MnuDTMF", "N4", "FrmDTMF"},
     {"mnuEmbeddedMsg", "N6", "FrmEmbMsg"},
+    {"MnuKey", "N8", "FrmKey"},
+    {"MnuScan", "N9", "FrmScan"},
     {"MnuAlert", "N10", "FrmAlert"},
 };
 
@@ -123,6 +127,49 @@ TEST_F(FunctionEditorsTest, TheAlertWindowFollowsChannelChanges) {
     EXPECT_EQ(groups->count(), 1);
     EXPECT_EQ(groups->currentText(), groups->itemText(0));
     EXPECT_EQ(state.Data.Functions.Alert.EmergencyGroup, groups->itemText(0).toInt());
+}
+
+// The scan window finds the open key window through the main window.
+TEST_F(FunctionEditorsTest, TheScanModeReachesAnOpenKeyWindow) {
+    frmMain& window = Main();
+    state.Data.Functions.Scan.ScanMode = 1;
+    state.Data.Functions.Keys.Pf1Long = 8;
+    window.Entry("MnuKey")->trigger();
+    window.Entry("MnuScan")->trigger();
+    auto* keys = qobject_cast<FrmKey*>(window.FindWindow("FrmKey"));
+    auto* scan = qobject_cast<FrmScan*>(window.FindWindow("FrmScan"));
+    ASSERT_NE(keys, nullptr);
+    ASSERT_NE(scan, nullptr);
+    EXPECT_EQ(keys->Combo1[0]->currentIndex(), 8);
+    scan->Combo1[0]->setCurrentIndex(0);
+    EXPECT_EQ(state.Data.Functions.Keys.Pf1Long, 0);
+    EXPECT_EQ(keys->Combo1[0]->currentIndex(), 0);
+}
+
+// Deleting the last channel of the priority channel's group takes the group off the open scan window.
+TEST_F(FunctionEditorsTest, TheScanWindowFollowsADeletedChannel) {
+    frmMain& window = Main();
+    ChannelTable& channels = state.Data.Channels;
+    ASSERT_GE(channels.Count, 1);
+    channels.Records[0].Number = 3;
+    channels.Records[1] = channels.Records[0];
+    channels.Records[1].Number = 20;
+    channels.Count = 2;
+    state.Data.Functions.Scan = {1, 3, 0, 5, 5, 1, 1, 0, 2, 4, 2, 4};
+    window.Entry("MnuScan")->trigger();
+    auto* scan = qobject_cast<FrmScan*>(window.FindWindow("FrmScan"));
+    ASSERT_NE(scan, nullptr);
+    EXPECT_EQ(scan->Combo1[2]->count(), 2);
+    EXPECT_EQ(scan->Combo1[4]->currentText(), "2");
+
+    SetChannelField(state, 20, 1, "");
+    ASSERT_EQ(channels.Count, 1);
+    EXPECT_EQ(scan->Combo1[2]->count(), 1);
+    EXPECT_EQ(scan->Combo1[4]->count(), 1);
+    EXPECT_EQ(scan->Combo1[2]->currentText(), "1");
+    EXPECT_EQ(scan->Combo1[5]->currentText(), "3");
+    EXPECT_EQ(state.Data.Functions.Scan.Priority1Group, 1);
+    EXPECT_EQ(state.Data.Functions.Scan.Priority2Channel, 3);
 }
 
 }  // namespace

@@ -7,13 +7,13 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
-#include <map>
 #include <memory>
 
 #include "editors/ui/FrmDTMF.h"
 #include "editors/ui/OpenWindows.h"
 #include "services/Texts.h"
 #include "support/BuildPaths.h"
+#include "support/qt/OpenWindows.h"
 
 namespace mox::test {
 
