@@ -30,6 +30,8 @@ TEST(ScanFieldsTest, GroupsAndPositionsFollowTheChannelsInAscendingOrder) {
     EXPECT_EQ(ChannelPositions(table, 2), std::vector<int>{});
     EXPECT_EQ(ChannelPositions(table, 0), std::vector<int>{});
     EXPECT_EQ(ChannelGroups(ChannelsNumbered({})), std::vector<int>{});
+    // A damaged channel number names no group.
+    EXPECT_EQ(ChannelGroups(ChannelsNumbered({0, 129, -16, 17})), std::vector<int>{2});
 }
 
 // The stored pair, the channels, and the pair the window shows and writes back when it opens.
