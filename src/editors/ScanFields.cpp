@@ -247,7 +247,8 @@ std::vector<int> ScanFieldValues(const FunctionSettings& settings, const Channel
 }
 
 bool SetScanField(FunctionSettings& settings, const ChannelTable& table, ScanField field, int value) {
-    if (EntryOf(ScanFieldValues(settings, table, field), value) < 0)
+    if (!ScanControlEnabled(settings.Scan, field) ||
+        EntryOf(ScanFieldValues(settings, table, field), value) < 0)
         return false;
     ScanSettings& scan = settings.Scan;
     const int priority = PriorityOfField(field);

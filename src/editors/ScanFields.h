@@ -85,7 +85,8 @@ bool ScanControlEnabled(const ScanSettings& scan, ScanField field);
 std::vector<int> ScanFieldValues(const FunctionSettings& settings, const ChannelTable& table,
                                  ScanField field);
 // Sets a field to a stored value as choosing it in the window would, follow-on rules included. A value
-// the window cannot produce now changes nothing and returns false.
+// the window cannot produce now (not in the list, or the list disabled) changes nothing and returns
+// false.
 bool SetScanField(FunctionSettings& settings, const ChannelTable& table, ScanField field, int value);
 
 }  // namespace mox

@@ -197,6 +197,7 @@ TEST(ScanFieldsTest, AChosenGroupShowsItsPositionsAndTheChannelsAgainAfterAChang
 TEST(ScanFieldsTest, SettingAFieldRefusesWhatTheWindowCouldNotChoose) {
     const ChannelTable table = ChannelsNumbered({40, 35, 2});
     FunctionSettings settings;
+    settings.Scan.ScanMode = 1;
     settings.Scan.PriorityMode = 1;
     const FunctionSettings before = settings;
     using F = ScanField;
@@ -210,7 +211,8 @@ TEST(ScanFieldsTest, SettingAFieldRefusesWhatTheWindowCouldNotChoose) {
                                 {F::RxResumeDelay, 0},
                                 {F::ScanMode, 2},
                                 {F::PriorityMode, 4},
-                                {F::ScanEntryTone, 2}}) {
+                                {F::ScanEntryTone, 2},
+                                {F::Priority2Group, 3}}) {  // priority mode 1 leaves it disabled
         EXPECT_FALSE(SetScanField(settings, table, field, value)) << kScanFieldNames[static_cast<int>(field)];
     }
     EXPECT_EQ(settings, before);
@@ -231,6 +233,9 @@ TEST(ScanFieldsTest, SettingAFieldRefusesWhatTheWindowCouldNotChoose) {
     settings.Keys.Pf1Short = 8;
     EXPECT_TRUE(SetScanField(settings, table, F::ScanMode, 0));
     EXPECT_EQ(settings.Keys.Pf1Short, 0);
+    // Without a scan mode only the scan mode can be chosen.
+    EXPECT_FALSE(SetScanField(settings, table, F::LookBackA, 5));
+    EXPECT_FALSE(SetScanField(settings, table, F::PriorityMode, 0));
     EXPECT_EQ(ScanFieldValues(settings, {}, F::Priority1Group), std::vector<int>{0});
 }
 
