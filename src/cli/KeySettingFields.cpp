@@ -1,20 +1,45 @@
-// The key window's fields. They are printed from the record; until the key window's rules are in the
-// core, a value for them is refused rather than stored unchecked.
+// The key window's fields, set through the key window's rules.
 #include "cli/SettingFields.h"
+#include "editors/KeyFields.h"
 
 namespace mox::cli {
+namespace {
+
+// The scan and VOX functions are left out of a key's values while their settings are off; the refusal
+// says why.
+std::string FunctionsHeldBack(const FunctionSettings& settings, KeyField field) {
+    std::string held;
+    if (IsKeyFunctionField(field) && settings.Scan.ScanMode == 0)
+        held = "8 needs ScanMode 1";
+    if (IsKeyFunctionField(field) && settings.Options.VoxEnable == 0)
+        held += (held.empty() ? "" : ", ") + std::string("22 needs VoxEnable 1");
+    return held.empty() ? held : " (" + held + ")";
+}
+
+SettingField Key(KeyField field, std::int16_t KeySettings::*member) {
+    const auto values = [field](const SettingsTarget& target) {
+        return KeyFieldValues(target.Functions(), field);
+    };
+    SettingSetter choose = ChoiceSetter(values, [field, values](SettingsTarget& target, int index) {
+        SetKeyField(target.Functions(), field, values(target)[index]);
+    });
+    return {kKeyFieldNames[static_cast<int>(field)], StoredNumber(&FunctionSettings::Keys, member),
+            [field, choose](SettingsTarget& target, const std::string& value) {
+                const std::string refusal = choose(target, value);
+                return refusal.empty() ? refusal : refusal + FunctionsHeldBack(target.Functions(), field);
+            }};
+}
+
+}  // namespace
 
 std::vector<SettingField> KeySettingFields() {
-    const auto key = [](const char* name, std::int16_t KeySettings::*field) {
-        return SettingField{name, StoredNumber(&FunctionSettings::Keys, field), {}};
-    };
     return {
-        key("LongPressTime", &KeySettings::LongPressTime),
-        key("EmergencyLongPressTime", &KeySettings::EmergencyLongPressTime),
-        key("Pf1Long", &KeySettings::Pf1Long),
-        key("Pf1Short", &KeySettings::Pf1Short),
-        key("Pf2Long", &KeySettings::Pf2Long),
-        key("Pf2Short", &KeySettings::Pf2Short),
+        Key(KeyField::LongPressTime, &KeySettings::LongPressTime),
+        Key(KeyField::EmergencyLongPressTime, &KeySettings::EmergencyLongPressTime),
+        Key(KeyField::Pf1Long, &KeySettings::Pf1Long),
+        Key(KeyField::Pf1Short, &KeySettings::Pf1Short),
+        Key(KeyField::Pf2Long, &KeySettings::Pf2Long),
+        Key(KeyField::Pf2Short, &KeySettings::Pf2Short),
     };
 }
 

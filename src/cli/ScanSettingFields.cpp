@@ -1,26 +1,54 @@
-// The scan window's fields. They are printed from the record; until the scan window's rules are in the
-// core, a value for them is refused rather than stored unchecked.
+// The scan window's fields, set through the scan window's rules. The group and position lists follow
+// the channels of the file.
 #include "cli/SettingFields.h"
+#include "editors/ScanFields.h"
 
 namespace mox::cli {
+namespace {
+
+// What the window waits for before it lets a list be used.
+std::string EnablingText(const ScanSettings& scan, ScanField field) {
+    if (scan.ScanMode != 1)
+        return "ScanMode is 1";
+    const bool first = field == ScanField::Priority1Group || field == ScanField::Priority1Channel;
+    return first ? "PriorityMode is 1 or 3" : "PriorityMode is 2 or 3";
+}
+
+SettingField Scan(ScanField field, std::uint8_t ScanSettings::*member) {
+    const auto values = [field](const SettingsTarget& target) {
+        return ScanFieldValues(target.Functions(), target.Data.Channels, field);
+    };
+    SettingSetter choose = ChoiceSetter(values, [field, values](SettingsTarget& target, int index) {
+        SetScanField(target.Functions(), target.Data.Channels, field, values(target)[index]);
+    });
+    return {kScanFieldNames[static_cast<int>(field)], StoredNumber(&FunctionSettings::Scan, member),
+            [field, choose, values](SettingsTarget& target, const std::string& value) -> std::string {
+                const ScanSettings& scan = target.Functions().Scan;
+                if (!ScanControlEnabled(scan, field))
+                    return "it is set only while " + EnablingText(scan, field) + " (then it takes " +
+                           ValuesText(values(target)) + ")";
+                return choose(target, value);
+            }};
+}
+
+}  // namespace
 
 std::vector<SettingField> ScanSettingFields() {
-    const auto scan = [](const char* name, std::uint8_t ScanSettings::*field) {
-        return SettingField{name, StoredNumber(&FunctionSettings::Scan, field), {}};
-    };
+    using F = ScanField;
+    using S = ScanSettings;
     return {
-        scan("ScanMode", &ScanSettings::ScanMode),
-        scan("PriorityMode", &ScanSettings::PriorityMode),
-        scan("ReturnChannel", &ScanSettings::ReturnChannel),
-        scan("LookBackA", &ScanSettings::LookBackA),
-        scan("LookBackB", &ScanSettings::LookBackB),
-        scan("RxResumeDelay", &ScanSettings::RxResumeDelay),
-        scan("TxResumeDelay", &ScanSettings::TxResumeDelay),
-        scan("ScanEntryTone", &ScanSettings::ScanEntryTone),
-        scan("Priority1Group", &ScanSettings::Priority1Group),
-        scan("Priority1Channel", &ScanSettings::Priority1Channel),
-        scan("Priority2Group", &ScanSettings::Priority2Group),
-        scan("Priority2Channel", &ScanSettings::Priority2Channel),
+        Scan(F::ScanMode, &S::ScanMode),
+        Scan(F::PriorityMode, &S::PriorityMode),
+        Scan(F::ReturnChannel, &S::ReturnChannel),
+        Scan(F::LookBackA, &S::LookBackA),
+        Scan(F::LookBackB, &S::LookBackB),
+        Scan(F::RxResumeDelay, &S::RxResumeDelay),
+        Scan(F::TxResumeDelay, &S::TxResumeDelay),
+        Scan(F::ScanEntryTone, &S::ScanEntryTone),
+        Scan(F::Priority1Group, &S::Priority1Group),
+        Scan(F::Priority1Channel, &S::Priority1Channel),
+        Scan(F::Priority2Group, &S::Priority2Group),
+        Scan(F::Priority2Channel, &S::Priority2Channel),
     };
 }
 

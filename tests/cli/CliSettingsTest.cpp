@@ -196,7 +196,8 @@ TEST_F(CliSettingsTest, AValueTheWindowCouldNotProduceIsRefusedAndTheFileLeftAsI
          "EmbeddedMessage[1] does not take \"ABCDEFGHIJKLMNOPQ\": it "
          "takes up to 16 printable ASCII characters"},
         {{"EmbeddedMessage[1]=Gr\u00fc\u00dfe"}, "EmbeddedMessage[1] does not take"},
-        {{"ScanMode=1"}, "ScanMode cannot be set by moxcps-cli yet"},
+        {{"ScanMode=2"}, "ScanMode does not take \"2\": it takes 0 or 1"},
+        {{"LongPressTime=30"}, "LongPressTime does not take \"30\": it takes 10..25"},
         {{"AlarmMode=2"}, "AlarmMode does not take \"2\": it takes 0 or 1"},
         {{"AlarmTime=0"}, "AlarmTime does not take \"0\": it takes 1..255"},
         {{"Colour=red"}, "no setting Colour"},
@@ -251,6 +252,43 @@ TEST_F(CliSettingsTest, AlertFieldsFollowTheAlertWindowsRules) {
     EXPECT_EQ(lines.at("AlarmMode"), "0");
     const QJsonObject shown = Shown();
     EXPECT_EQ(shown["AlertSettings"]["EmergencyAlarm"].toInt(), 2);
+}
+
+// Keys and scan settings take what their windows offer, with the windows' follow-on rules.
+TEST_F(CliSettingsTest, KeyAndScanFieldsFollowTheirWindows) {
+    const CliResult scanKey = Settings({"Pf1Long=8"});
+    EXPECT_EQ(scanKey.ExitCode, 2);
+    EXPECT_NE(
+        scanKey.Err.find("Pf1Long does not take \"8\": it takes 0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, "
+                         "14, 15, 16, 17, 18, 19, 20 (8 needs ScanMode 1, 22 needs VoxEnable 1)"),
+        std::string::npos)
+        << scanKey.Err;
+    const CliResult waiting = Settings({"LookBackA=20"});
+    EXPECT_EQ(waiting.ExitCode, 2);
+    EXPECT_NE(waiting.Err.find("LookBackA does not take \"20\": it is set only while ScanMode is 1 (then it "
+                               "takes 5..50)"),
+              std::string::npos)
+        << waiting.Err;
+    EXPECT_NE(Settings({"ScanMode=1", "Priority1Group=9"}).Err.find("Priority1Group does not take \"9\""),
+              std::string::npos);
+
+    const CliResult set = Settings({"ScanMode=1", "PriorityMode=1", "ReturnChannel=6", "LookBackA=20",
+                                    "Pf1Long=8", "Pf2Short=3", "LongPressTime=25"});
+    ASSERT_EQ(set.ExitCode, 0) << set.Err;
+    const QJsonObject shown = Shown();
+    EXPECT_EQ(shown["ScanSettings"]["ReturnChannel"].toInt(), 6);
+    EXPECT_EQ(shown["ScanSettings"]["LookBackA"].toInt(), 20);
+    EXPECT_EQ(shown["KeySettings"]["Pf1Long"].toInt(), 8);
+    EXPECT_EQ(shown["KeySettings"]["Pf2Short"].toInt(), 3);
+    EXPECT_EQ(shown["KeySettings"]["LongPressTime"].toInt(), 25);
+
+    // Return channel 6 is not offered in priority mode 2; the first scan mode takes 8 off the keys.
+    ASSERT_EQ(Settings({"PriorityMode=2"}).ExitCode, 0);
+    ASSERT_EQ(Settings({"ScanMode=0"}).ExitCode, 0);
+    const QJsonObject after = Shown();
+    EXPECT_EQ(after["ScanSettings"]["ReturnChannel"].toInt(), 0);
+    EXPECT_EQ(after["KeySettings"]["Pf1Long"].toInt(), 0);
+    EXPECT_EQ(after["KeySettings"]["Pf2Short"].toInt(), 3);
 }
 
 // VOX tone, sensitivity and delay can be changed only while VOX is on, as in the window; switching VOX off
