@@ -10,35 +10,46 @@ namespace mox {
 
 namespace {
 
-std::vector<std::string> DecimalEntries(const std::set<int>& numbers) {
+std::vector<std::string> DecimalEntries(const std::vector<int>& numbers) {
     std::vector<std::string> entries;
     for (int number : numbers)
         entries.push_back(WholeNumberText(number));
     return entries;
 }
 
-}  // namespace
-
-std::vector<std::string> GroupEntries(const ChannelTable& channels) {
-    std::set<int> groups;
-    const int count = UsedChannelCount(channels);
-    for (int i = 0; i < count; ++i) {
+// Each record's group and position; a damaged channel number names none.
+template <typename Take>
+void ForEachChannel(const ChannelTable& channels, Take take) {
+    for (int i = 0; i < UsedChannelCount(channels); ++i) {
         const int number = channels.Records[i].Number;
         if (number >= 1 && number <= kChannelCapacity)
-            groups.insert((number - 1) / kPositionsPerGroup + 1);
+            take((number - 1) / kPositionsPerGroup + 1, (number - 1) % kPositionsPerGroup + 1);
     }
-    return DecimalEntries(groups);
+}
+
+}  // namespace
+
+std::vector<int> ChannelGroups(const ChannelTable& channels) {
+    std::set<int> groups;
+    ForEachChannel(channels, [&groups](int group, int) { groups.insert(group); });
+    return {groups.begin(), groups.end()};
+}
+
+std::vector<int> ChannelPositions(const ChannelTable& channels, int group) {
+    std::set<int> positions;
+    ForEachChannel(channels, [&positions, group](int channelGroup, int position) {
+        if (channelGroup == group)
+            positions.insert(position);
+    });
+    return {positions.begin(), positions.end()};
+}
+
+std::vector<std::string> GroupEntries(const ChannelTable& channels) {
+    return DecimalEntries(ChannelGroups(channels));
 }
 
 std::vector<std::string> PositionEntries(const ChannelTable& channels, int group) {
-    std::set<int> positions;
-    const int count = UsedChannelCount(channels);
-    for (int i = 0; i < count && group >= 1; ++i) {
-        const int number = channels.Records[i].Number;
-        if (number >= 1 && number <= kChannelCapacity && (number - 1) / kPositionsPerGroup + 1 == group)
-            positions.insert((number - 1) % kPositionsPerGroup + 1);
-    }
-    return DecimalEntries(positions);
+    return DecimalEntries(ChannelPositions(channels, group));
 }
 
 int EntryOfText(const std::vector<std::string>& entries, std::string_view text) {

@@ -11,7 +11,12 @@ namespace mox {
 // The channel choices of the scan and alert windows: a channel is named by its group (1 to 8) and its
 // position in the group (1 to 16), and the lists offer only what exists in the channel list.
 
-// The groups that hold at least one channel, ascending, in decimal.
+// The groups (1 to 8) that hold at least one channel, ascending.
+std::vector<int> ChannelGroups(const ChannelTable& channels);
+// The positions (1 to 16) of the channels of `group`, ascending; none for a group outside 1 to 8.
+std::vector<int> ChannelPositions(const ChannelTable& channels, int group);
+
+// The same lists as a window shows them, in decimal.
 std::vector<std::string> GroupEntries(const ChannelTable& channels);
 // The positions of the channels of `group`, ascending, in decimal; none for group 0 or an empty group.
 std::vector<std::string> PositionEntries(const ChannelTable& channels, int group);

@@ -4,17 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "editors/ChannelChoices.h"
 #include "records/RadioData.h"
 
 namespace mox {
 
-// Number lists that several editors share: channel groups and positions taken from the channel list,
-// and times in tenths of a second.
-
-// The groups (1 to 8) that hold at least one channel, ascending.
-std::vector<int> ChannelGroups(const ChannelTable& table);
-// The positions (1 to 16) of the channels of a group, ascending; none for a group outside 1 to 8.
-std::vector<int> ChannelPositions(const ChannelTable& table, int group);
+// Number lists that the key and scan windows share: choices by number, the priority channels' group
+// and position pairs, and times in tenths of a second.
 
 // The entry a list of numbers shows for a stored number: that number when the list holds it, else the
 // first entry, else 0 (an empty list shows nothing, which stores as 0).
