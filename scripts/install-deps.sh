@@ -9,7 +9,7 @@ packages=(build-essential cmake ninja-build ccache pkg-config lld clang libclang
           qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-translations-l10n libgl-dev
           libgtest-dev libgmock-dev clang-format
           xvfb xauth imagemagick fonts-noto-cjk x11-utils
-          desktop-file-utils appstream shared-mime-info libglib2.0-bin)
+          desktop-file-utils appstream shared-mime-info libglib2.0-bin poppler-utils)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -11,9 +11,10 @@ struct CommandShape {
     CliCommandKind Kind;
     std::set<std::string> Options;  // allowed options, those with a value end in "="
     bool NeedsFile;
-    bool TakesEdits = false;    // after the file: a channel and field/value pairs
-    bool TakesPairs = false;    // after the file: NAME=VALUE pairs
-    std::size_t Positions = 0;  // after the file: this many channel numbers or directions
+    bool TakesEdits = false;     // after the file: a channel and field/value pairs
+    bool TakesPairs = false;     // after the file: NAME=VALUE pairs
+    std::size_t Positions = 0;   // after the file: this many channel numbers or directions
+    bool TakesTwoFiles = false;  // after the file: a second file
 };
 
 const std::map<std::string, CommandShape>& Commands() {
@@ -35,6 +36,17 @@ const std::map<std::string, CommandShape>& Commands() {
         {"insert", {CliCommandKind::Insert, {"--close-gap", "--keep-gap"}, true, false, false, 1}},
         {"delete", {CliCommandKind::Delete, {"--close-gap", "--keep-gap"}, true, false, false, 1}},
         {"move", {CliCommandKind::Move, {"--close-gap", "--keep-gap"}, true, false, false, 2}},
+        {"export", {CliCommandKind::Export, {}, true, false, false, 0, true}},
+        {"import",
+         {CliCommandKind::Import,
+          {"--keep-locations", "--merge", "--strict", "--out="},
+          true,
+          false,
+          false,
+          0,
+          true}},
+        {"diff", {CliCommandKind::Diff, {}, true, false, false, 0, true}},
+        {"print", {CliCommandKind::Print, {}, true, false, false, 0, true}},
     };
     return commands;
 }
@@ -58,6 +70,8 @@ std::string SetOption(CliCommand& command, const std::string& name, const std::s
         command.ModelCode = value;
     else if (name == "--band" && !ParseBand(value, command.BandCode))
         return "bad band number: " + value;
+    else if (name == "--out")
+        command.OutFile = value;
     return {};
 }
 
@@ -76,6 +90,12 @@ void SetFlag(CliCommand& command, const std::string& name) {
         command.CloseGap = true;
     else if (name == "--keep-gap")
         command.KeepGap = true;
+    else if (name == "--keep-locations")
+        command.KeepLocations = true;
+    else if (name == "--merge")
+        command.Merge = true;
+    else if (name == "--strict")
+        command.Strict = true;
 }
 
 // A file followed by the channel numbers (and the direction of a move) the command needs.
@@ -170,6 +190,14 @@ CliParseResult ParseCliArgs(const std::vector<std::string>& args) {
         if (!result.Error.empty())
             return result;
     }
+    if (shape->second.TakesTwoFiles) {
+        if (files.size() != 2) {
+            result.Error = args[0] + " needs exactly two files";
+            return result;
+        }
+        command.OtherFile = files[1];
+        files.resize(1);
+    }
     if (files.size() != (shape->second.NeedsFile ? 1u : 0u)) {
         result.Error =
             shape->second.NeedsFile ? args[0] + " needs exactly one file" : "unexpected " + files[0];
@@ -195,6 +223,11 @@ std::string CliUsage() {
            "       moxcps-cli insert [--close-gap|--keep-gap] FILE.dat AT\n"
            "       moxcps-cli delete [--close-gap|--keep-gap] FILE.dat AT\n"
            "       moxcps-cli move [--close-gap|--keep-gap] FILE.dat AT up|down\n"
+           "       moxcps-cli export FILE.dat OUT.csv\n"
+           "       moxcps-cli import FILE.dat IN.csv [--keep-locations] [--merge] [--strict] [--out "
+           "NEW.dat]\n"
+           "       moxcps-cli diff A.dat B.dat\n"
+           "       moxcps-cli print FILE.dat OUT.pdf\n"
            "P is a port number (as `ports` lists them) or a device path. --yes answers the questions\n"
            "before a transfer with OK or Yes; without it they are asked on a terminal and refused\n"
            "otherwise. set changes channel CHANNEL (1..128) as the channel list does and prints its\n"
@@ -216,6 +249,14 @@ std::string CliUsage() {
            "following the habit of Habit.ini or --close-gap, moves the later channels of its group up;\n"
            "move swaps channel AT with the one above or below it, from 1 to 16 of its group and back.\n"
            "Each saves the file and prints the channels it changed (a channel left empty as its number).\n"
+           "export writes the channel list as CSV in the columns other radio programs exchange (OUT \"-\"\n"
+           "is standard output). import reads such a CSV into FILE.dat (or --out NEW.dat): rows go to\n"
+           "channels 1, 2, 3, ... and replace the list; --keep-locations takes the Location column as the\n"
+           "channel, --merge keeps the channels the file does not name; it prints which rows were skipped\n"
+           "or changed and why, exits 1 with --strict when any was (writing nothing) and 2 for a file\n"
+           "without Location and Frequency columns. diff prints what differs from A.dat to B.dat, exit 0\n"
+           "when nothing does, 1 when something does, 2 when a file cannot be read. print writes the\n"
+           "channel list and the settings as a PDF.\n"
            "Exit status: 0 success, 1 failed or cancelled, 2 usage error.\n";
 }
 

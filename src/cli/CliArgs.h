@@ -19,7 +19,11 @@ enum class CliCommandKind {
     Insert,
     Delete,
     Move,
-    Backups
+    Backups,
+    Export,
+    Import,
+    Diff,
+    Print
 };
 
 // One command line of moxcps-cli.
@@ -45,6 +49,13 @@ struct CliCommand {
     // copy, insert, delete, move: --close-gap or --keep-gap instead of the DeleteRemoves habit.
     bool CloseGap = false;
     bool KeepGap = false;
+    // export, import, diff and print: the second file (OUT.csv, IN.csv, B.dat, OUT.pdf).
+    std::string OtherFile;
+    // import: where the changed data go when not back to File, and how the rows are taken.
+    std::string OutFile;
+    bool KeepLocations = false;
+    bool Merge = false;
+    bool Strict = false;
 };
 
 struct CliParseResult {

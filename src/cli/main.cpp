@@ -3,10 +3,13 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <iostream>
+#include <memory>
 
 #include "cli/CliArgs.h"
 #include "cli/CliCommands.h"
+#include "cli/CliExchange.h"
 #include "cli/CliReorder.h"
 #include "cli/CliSession.h"
 #include "cli/CliSet.h"
@@ -44,6 +47,14 @@ int Run(const mox::cli::CliCommand& command) {
         case CliCommandKind::Delete:
         case CliCommandKind::Move:
             return ReorderCommand(session, command, std::cout, std::cerr);
+        case CliCommandKind::Export:
+            return ExportCommand(session, command, std::cout, std::cerr);
+        case CliCommandKind::Import:
+            return ImportCommand(session, command, std::cout, std::cerr);
+        case CliCommandKind::Diff:
+            return DiffCommand(session, command, std::cout);
+        case CliCommandKind::Print:
+            return PrintCommand(session, command, std::cerr);
         case CliCommandKind::Help:
             break;
     }
@@ -57,10 +68,15 @@ int main(int argc, char** argv) {
     // The plain poll-based event loop answers a radio reply sooner than the GLib one, and a tool
     // without windows has nothing to share a GLib loop with.
     qputenv("QT_NO_GLIB", "1");
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(mox::kApplicationName);
     const mox::cli::CliParseResult parsed =
         mox::cli::ParseCliArgs(std::vector<std::string>(argv + 1, argv + argc));
+    // Printing lays out text, which takes the fonts of a GUI application; it needs no screen.
+    const bool prints = parsed.Error.empty() && parsed.Command.Kind == mox::cli::CliCommandKind::Print;
+    if (prints && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app = prints ? std::make_unique<QGuiApplication>(argc, argv)
+                                                   : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication::setApplicationName(mox::kApplicationName);
     if (!parsed.Error.empty()) {
         std::cerr << "moxcps-cli: " << parsed.Error << '\n' << mox::cli::CliUsage();
         return 2;

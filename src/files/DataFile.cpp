@@ -171,6 +171,24 @@ bool OpenDataFile(DocumentContext& state, DocumentWindows& windows, const std::f
     return true;
 }
 
+std::optional<DataFileRecords> ReadDataFileRecords(DocumentContext& state,
+                                                   const std::filesystem::path& path) {
+    const auto bytes = ReadFileStart(path, kDataFileSize + 1);
+    if (!bytes) {
+        ShowMessage(state, 9002);
+        return std::nullopt;
+    }
+    if (!IsVersionTag(
+            std::string(bytes->begin(), bytes->begin() + std::min<std::size_t>(bytes->size(), 4)))) {
+        ShowMessage(state, 9065);
+        return std::nullopt;
+    }
+    const auto file = ReadLoadedFile(state, path, *bytes, true);
+    if (!file)
+        return std::nullopt;
+    return DataFileRecords{file->Data, file->Companion};
+}
+
 bool OpenDataFileDirect(DocumentContext& state, DocumentWindows& windows, const std::filesystem::path& path) {
     const auto bytes = ReadFileStart(path, kDataFileSize + 1);
     if (!bytes) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 
 #include "files/DocumentContext.h"
 #include "files/DocumentWindows.h"
@@ -21,6 +22,14 @@ bool OpenDataFile(DocumentContext& state, DocumentWindows& windows, const std::f
 // The second open command: as Open without the tag check, keeping the file's tag; the model record
 // follows the current model and band instead of changing them.
 bool OpenDataFileDirect(DocumentContext& state, DocumentWindows& windows, const std::filesystem::path& path);
+
+// A data file read as Open checks it (9002 unreadable, 9065 no version tag, 9033 wrong length, a
+// damaged-file text), without making it the document: to compare it with the data.
+struct DataFileRecords {
+    RadioData Data;
+    CompanionRecord Companion;
+};
+std::optional<DataFileRecords> ReadDataFileRecords(DocumentContext& state, const std::filesystem::path& path);
 
 // New data from the default file of the current model and band: the file's data, keeping only its
 // channel 1 unless all channels are to be kept. A file of a wrong length (9033) or a damaged one is

@@ -15,10 +15,11 @@ namespace {
 // the helpers they share at the bottom of them, each editor's windows above those, and the main window
 // on top: it reaches the others' windows through its registry.
 const std::map<std::string, int> kFloors = {
-    {"services", 0}, {"records", 1},     {"codecs", 2},       {"image", 3},       {"factory", 4},
-    {"files", 4},    {"link", 5},        {"channels", 6},     {"editors", 6},     {"app", 7},
-    {"platform", 8}, {"cli", 9},         {"widgets", 9},      {"image/ui", 10},   {"files/ui", 10},
-    {"link/ui", 10}, {"factory/ui", 10}, {"channels/ui", 10}, {"editors/ui", 10}, {"app/ui", 11},
+    {"services", 0},     {"records", 1},  {"codecs", 2},      {"image", 3},        {"factory", 4},
+    {"files", 4},        {"link", 5},     {"channels", 6},    {"editors", 6},      {"exchange", 6},
+    {"app", 7},          {"platform", 8}, {"cli", 9},         {"widgets", 9},      {"image/ui", 10},
+    {"files/ui", 10},    {"link/ui", 10}, {"factory/ui", 10}, {"channels/ui", 10}, {"editors/ui", 10},
+    {"exchange/ui", 10}, {"app/ui", 11},
 };
 // The floors up to this one are the core, which builds without Qt.
 constexpr int kTopCoreFloor = 7;

@@ -182,6 +182,7 @@ private:
     void MakeCurrentRow(int position) override;
     // Whether an open window offers this method (windows reach each other by name and method).
     static bool HasMethod(const QWidget* window, const char* signature);
+    void ExchangeCommand(const std::function<void()>& command);
     // Calls CommitEdit() on each of these open windows that has it.
     void CommitEdits(const QList<QWidget*>& windows);
 

@@ -6,6 +6,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "app/ExchangeCommands.h"
 #include "app/MainWindowTexts.h"
 #include "app/TransferChoices.h"
 #include "app/ui/FrmSetLanguage.h"
@@ -14,6 +15,7 @@
 #include "app/ui/frmMain.h"
 #include "channels/ui/ChannelWindows.h"
 #include "editors/ui/EditorWindows.h"
+#include "exchange/ui/ExchangeWindows.h"
 #include "factory/ui/FrmTestData.h"
 #include "files/FileCommands.h"
 #include "files/ui/FrmBackups.h"
@@ -102,7 +104,15 @@ void frmMain::ConnectCommands() {
         SetRecordSerialTraffic(m_devices.Store, Entry("mnuTraceSerial")->isChecked());
         ApplyTransferChoices();
     });
-    m_handlers.insert("mnuFilePrint", [] {});
+    m_handlers.insert("mnuFileImport", [this] {
+        ExchangeCommand([this] { ImportChannelsWithReport(m_state, m_devices.Dialogs, this); });
+    });
+    m_handlers.insert("mnuFileExport",
+                      [this] { ExchangeCommand([this] { ExportChannels(m_state, m_devices.Dialogs); }); });
+    m_handlers.insert("mnuFileCompare", [this] {
+        ExchangeCommand([this] { CompareWithFileWindow(m_state, m_devices.Dialogs, this); });
+    });
+    m_handlers.insert("mnuFilePrint", [this] { ExchangeCommand([this] { PrintPreview(m_state, this); }); });
     m_handlers.insert("mnuFileExit", [this] { close(); });
     m_handlers.insert("mnuModelInfo", [this] { ModelInfo(); });
     m_handlers.insert("MnuLocalInfo", [this] { ReadRMGDataFromRadio(); });
@@ -162,6 +172,12 @@ void frmMain::ApplyTransferChoices() {
     Entry("mnuVerifyWrite")->setChecked(VerifyAfterWriting(m_devices.Store));
     Entry("mnuTraceSerial")->setChecked(RecordSerialTraffic(m_devices.Store));
     m_engine->SetOptions(ChosenTransferOptions(m_devices.Store, m_devices.UserData, *m_trace));
+}
+
+// The exchange commands take what the editors hold, typed values included.
+void frmMain::ExchangeCommand(const std::function<void()>& command) {
+    CommitAllEditors();
+    command();
 }
 
 void frmMain::ModelInfo() {

@@ -51,7 +51,10 @@ const std::vector<MenuTable>& Menus() {
           {"mnuFileSaveAs", 10004, nullptr, {}, kNone},   // texts
           {"mnuFileBackups", 31720, nullptr, {}, kNone},  // texts
           Separator("mnuFileBar0"),
-          {"mnuFilePrint", 10005, nullptr, {}, kHidden},  // texts
+          {"mnuFileImport", 31461, nullptr, {}, kNone},   // texts
+          {"mnuFileExport", 31462, nullptr, {}, kNone},   // texts
+          {"mnuFileCompare", 31463, nullptr, {}, kNone},  // texts
+          {"mnuFilePrint", 10005, nullptr, {}, kNone},    // texts
           Separator("mnuFileBar1"),
           {"mnuFileExit", 10006, nullptr, {}, kNone}}},                   // texts
         {{"mnuModel", 10100},                                             // texts
