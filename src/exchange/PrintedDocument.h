@@ -37,6 +37,6 @@ struct PrintSource {
 PrintedDocument BuildPrintedDocument(const Messages& messages, const PrintSource& source);
 
 // The settings rows that fit on one page; each row holds two settings side by side.
-constexpr std::size_t kSettingRowsPerPage = 46;
+constexpr std::size_t kSettingRowsPerPage = 42;
 
 }  // namespace mox

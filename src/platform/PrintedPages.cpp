@@ -40,10 +40,13 @@ std::vector<qreal> ColumnWidths(const PrintedPage& page, const QFontMetricsF& me
     return widths;
 }
 
-void PaintTable(QPainter& painter, const PrintedPage& page, qreal top, qreal pageWidth) {
+// The rows are drawn closer together where the table would otherwise run into the page number.
+void PaintTable(QPainter& painter, const PrintedPage& page, qreal top, const QSizeF& area) {
     const QFontMetricsF metrics(painter.font(), painter.device());
-    const std::vector<qreal> widths = ColumnWidths(page, metrics, pageWidth);
-    const qreal rowHeight = metrics.height() * kRowSpacing;
+    const std::vector<qreal> widths = ColumnWidths(page, metrics, area.width());
+    const qreal room = area.height() - top - 2 * metrics.height();
+    const qreal rowHeight =
+        std::min(metrics.height() * kRowSpacing, room / std::max<qreal>(1, page.Rows.size()));
     qreal y = top;
     for (std::size_t r = 0; r < page.Rows.size(); ++r) {
         qreal x = 0;
@@ -79,7 +82,7 @@ void PaintPage(QPainter& painter, const PrintedDocument& document, std::size_t i
     const qreal titleTop = metrics.height() * 2;
     painter.drawText(QRectF(0, titleTop, area.width(), titleMetrics.height()), Qt::AlignLeft, Q(page.Title));
     painter.setFont(font);
-    PaintTable(painter, page, titleTop + titleMetrics.height() * 1.5, area.width());
+    PaintTable(painter, page, titleTop + titleMetrics.height() * 1.5, area.size());
 }
 
 }  // namespace
