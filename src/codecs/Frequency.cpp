@@ -111,6 +111,16 @@ bool IsNumericText(std::string_view text) {
     return ParseUnits(text).has_value();
 }
 
+std::optional<std::int64_t> DigitsToUnits(std::string_view digits) {
+    const std::string cut = CutFixedText(digits);
+    if (cut.empty() || cut == kNoFrequency)
+        return std::nullopt;
+    const auto value = DigitsValue(cut);
+    if (!value)
+        return std::nullopt;
+    return value->Rounded();
+}
+
 std::string UnitsToShiftDigits(std::int64_t units) {
     std::string digits = FormatUnits(std::clamp<std::int64_t>(units, 0, kMaxShiftUnits), 2);
     digits.erase(2, 1);

@@ -5,6 +5,7 @@
 // Every number text is formatted and parsed with "." whatever the locale.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -44,6 +45,9 @@ std::string ImageToDigits(const std::uint8_t* in4);
 // Test frequencies in the image: eight BCD digits; a field that is not hexadecimal gives FF FF FF FF.
 void BcdDigitsToImage(std::string_view digits, std::uint8_t* out4);
 std::string ImageToBcdDigits(const std::uint8_t* in4);
+
+// The frequency of stored digits in 10 Hz units; none for "", "FFFFFFFF" and digits that are no number.
+std::optional<std::int64_t> DigitsToUnits(std::string_view digits);
 
 // Seven shift digits ("0500000" for 5 MHz) of a magnitude in 10 Hz units. Only two MHz digits fit, so
 // a magnitude of 100 MHz or more is held at 99.99999 MHz rather than losing its leading digit.
