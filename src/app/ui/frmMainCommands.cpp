@@ -14,6 +14,7 @@
 #include "app/ui/frmAbout.h"
 #include "app/ui/frmMain.h"
 #include "channels/ui/ChannelWindows.h"
+#include "channels/ui/FrmCHBatch.h"
 #include "editors/ui/EditorWindows.h"
 #include "exchange/ui/ExchangeWindows.h"
 #include "factory/ui/FrmTestData.h"
@@ -123,6 +124,10 @@ void frmMain::ConnectCommands() {
     m_handlers.insert("MnuInit", [this] { Initialise(); });
     m_handlers.insert("MnuProPassWord",
                       [this] { FrmPassWord::Ask(m_state, m_state.ProgrammingPassword, this); });
+    m_handlers.insert("MnuCHBatch", [this] {
+        FrmCHBatch batch(m_state, *this, this);
+        batch.exec();
+    });
     m_handlers.insert("mnuHelpAbout", [this] {
         frmAbout about(m_state, this);
         about.exec();
