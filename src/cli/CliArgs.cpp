@@ -47,6 +47,12 @@ const std::map<std::string, CommandShape>& Commands() {
           true}},
         {"diff", {CliCommandKind::Diff, {}, true, false, false, 0, true}},
         {"print", {CliCommandKind::Print, {}, true, false, false, 0, true}},
+        {"batch",
+         {CliCommandKind::Batch,
+          {"--from=", "--to=", "--rx=", "--rx-step=", "--down",
+           "--tx-offset=", "--tx=", "--tx-step=", "--tx-down", "--rxtone=", "--rxtone-step=", "--rxtone-down",
+           "--rxtone-random", "--txtone=", "--txtone-step=", "--power=", "--set=", "--clear-outside"},
+          true}},
     };
     return commands;
 }
@@ -57,7 +63,9 @@ bool ParseBand(const std::string& text, int& band) {
 }
 
 std::string SetOption(CliCommand& command, const std::string& name, const std::string& value) {
-    if (name == "--port")
+    if (command.Kind == CliCommandKind::Batch)
+        command.BatchOptions.emplace_back(name, value);
+    else if (name == "--port")
         command.Port = value;
     else if (name == "--password") {
         if (value.size() > 4)
@@ -76,7 +84,9 @@ std::string SetOption(CliCommand& command, const std::string& name, const std::s
 }
 
 void SetFlag(CliCommand& command, const std::string& name) {
-    if (name == "--yes")
+    if (command.Kind == CliCommandKind::Batch)
+        command.BatchOptions.emplace_back(name, "");
+    else if (name == "--yes")
         command.Yes = true;
     else if (name == "--json")
         command.Json = true;
@@ -228,6 +238,11 @@ std::string CliUsage() {
            "NEW.dat]\n"
            "       moxcps-cli diff A.dat B.dat\n"
            "       moxcps-cli print FILE.dat OUT.pdf\n"
+           "       moxcps-cli batch FILE.dat [--from N --to M] [--rx START --rx-step KHZ [--down]]\n"
+           "                  [--tx-offset +MHZ|-MHZ] [--tx START --tx-step KHZ [--tx-down]]\n"
+           "                  [--rxtone T --rxtone-step K [--rxtone-down|--rxtone-random]]\n"
+           "                  [--txtone T --txtone-step K | --txtone same] [--power P]\n"
+           "                  [--set FIELD=VALUE ...] [--clear-outside]\n"
            "P is a port number (as `ports` lists them) or a device path. --yes answers the questions\n"
            "before a transfer with OK or Yes; without it they are asked on a terminal and refused\n"
            "otherwise. set changes channel CHANNEL (1..128) as the channel list does and prints its\n"
@@ -257,6 +272,10 @@ std::string CliUsage() {
            "without Location and Frequency columns. diff prints what differs from A.dat to B.dat, exit 0\n"
            "when nothing does, 1 when something does, 2 when a file cannot be read. print writes the\n"
            "channel list and the settings as a PDF.\n"
+           "batch sets the given items on channels N..M (all channels without a range) as the batch\n"
+           "set-up does and prints the rows of the channels it changed; only --rx creates channels.\n"
+           "Steps are in kHz and snap to 5 or 6.25 kHz; P is 0, 1 or 2; --set takes any other item by\n"
+           "its channel field name and stored value (BusyLock=2, ScanSkip=1, AutoDial1=3, ...).\n"
            "Exit status: 0 success, 1 failed or cancelled, 2 usage error.\n";
 }
 

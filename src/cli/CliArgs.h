@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace mox::cli {
@@ -23,7 +24,8 @@ enum class CliCommandKind {
     Export,
     Import,
     Diff,
-    Print
+    Print,
+    Batch
 };
 
 // One command line of moxcps-cli.
@@ -56,6 +58,8 @@ struct CliCommand {
     bool KeepLocations = false;
     bool Merge = false;
     bool Strict = false;
+    // batch: its options in the order given, each with its value (empty for a flag).
+    std::vector<std::pair<std::string, std::string>> BatchOptions;
 };
 
 struct CliParseResult {

@@ -1,14 +1,13 @@
 #include "cli/CliSet.h"
 
 #include <algorithm>
-#include <cctype>
-#include <charconv>
 #include <optional>
 #include <ostream>
 
 #include "app/ChannelFieldCommand.h"
 #include "channels/ChannelEditorFields.h"
 #include "channels/ChannelGrid.h"
+#include "cli/CliValues.h"
 #include "cli/DataFileReport.h"
 #include "codecs/Frequency.h"
 #include "codecs/Tones.h"
@@ -58,16 +57,6 @@ const std::vector<CliField>& Fields() {
     return fields;
 }
 
-// Compared without regard to case and blanks: "12.5 kHz", "12.5khz" and "12.5 KHZ" are one entry.
-std::string Folded(std::string_view text) {
-    std::string folded;
-    for (char c : text) {
-        if (c != ' ')
-            folded += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return folded;
-}
-
 const CliField* FindField(const std::string& name) {
     for (const CliField& field : Fields()) {
         if (Folded(field.Name) == Folded(name))
@@ -76,40 +65,11 @@ const CliField* FindField(const std::string& name) {
     return nullptr;
 }
 
-std::optional<int> WholeNumber(const std::string& text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
-// The texts a user types for the list entries are the English ones, whatever language the tool
-// shows its messages in.
-std::string EnglishText(AppState& state, int number) {
-    const std::string language = state.Language.FileName;
-    state.Language.FileName = "english.ini";
-    std::string text = GetLanguageText(state, number);
-    state.Language.FileName = language;
-    return text;
-}
-
 bool TypedAsAFrequency(const std::string& text, bool signs) {
     return std::all_of(text.begin(), text.end(), [signs](char c) {
         const auto code = static_cast<unsigned char>(c);
         return code >= 32 && KeepsTypedCharacter(code, signs);
     });
-}
-
-std::optional<int> ToneCode(AppState& state, const std::string& text) {
-    const std::string folded = Folded(text);
-    if (folded == "off" || folded == Folded(EnglishText(state, 14013)))
-        return 0;
-    for (int code = 1; code < kToneCount; ++code) {
-        if (Folded(ToneText(code, "")) == folded)
-            return code;
-    }
-    return std::nullopt;
 }
 
 // The entries of the channel list's own list for the column, in English.

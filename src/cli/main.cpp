@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "cli/CliArgs.h"
+#include "cli/CliBatch.h"
 #include "cli/CliCommands.h"
 #include "cli/CliExchange.h"
 #include "cli/CliReorder.h"
@@ -55,6 +56,8 @@ int Run(const mox::cli::CliCommand& command) {
             return DiffCommand(session, command, std::cout);
         case CliCommandKind::Print:
             return PrintCommand(session, command, std::cerr);
+        case CliCommandKind::Batch:
+            return BatchCommand(session, command, std::cout, std::cerr);
         case CliCommandKind::Help:
             break;
     }
