@@ -9,11 +9,11 @@
 
 #include "editors/ui/FrmAlert.h"
 #include "editors/ui/FrmDTMF.h"
-#include "editors/ui/OpenWindows.h"
 #include "image/ChannelTable.h"
 #include "services/FixedText.h"
 #include "services/Texts.h"
 #include "support/BuildPaths.h"
+#include "support/qt/OpenWindows.h"
 
 namespace mox::test {
 

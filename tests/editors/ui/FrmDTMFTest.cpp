@@ -10,7 +10,6 @@
 #include <memory>
 
 #include "editors/ui/FrmDTMF.h"
-#include "editors/ui/OpenWindows.h"
 #include "services/Texts.h"
 #include "support/BuildPaths.h"
 #include "support/qt/OpenWindows.h"
