@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "link/Packets.h"
+#include "link/PortDiagnostics.h"
 #include "services/NumberText.h"
 #include "services/Texts.h"
 
@@ -92,7 +93,12 @@ void FirstRunSearch::OkClicked() {
     settings.Handshaking = link.Handshaking;
     settings.StopBits = link.StopBits;
     if (settings.DevicePath.empty() || !m_port.Open(settings)) {
-        ShowText(m_program, "Cannot Open Communication Port.", MsgButtons::Ok, MsgIcon::Error);
+        const PortOpenFailure failure = settings.DevicePath.empty()
+                                            ? MissingDeviceFailure(m_ports, link.PortNumber)
+                                            : m_port.LastOpenFailure();
+        ShowText(m_program,
+                 WithOpenProblem(m_program, "Cannot Open Communication Port.", link.PortNumber, failure),
+                 MsgButtons::Ok, MsgIcon::Error);
         return;
     }
     m_attempts = 0;

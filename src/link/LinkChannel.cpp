@@ -1,6 +1,7 @@
 #include "link/LinkChannel.h"
 
 #include "link/Packets.h"
+#include "link/PortDiagnostics.h"
 
 namespace mox {
 
@@ -35,8 +36,15 @@ bool LinkChannel::Open(const LinkSettings& settings) {
     port.DevicePath = m_ports.DevicePath(settings.PortNumber);
     port.Handshaking = settings.Handshaking;
     port.StopBits = settings.StopBits;
-    if (port.DevicePath.empty() || !m_port.Open(port))
+    m_openFailure = {};
+    if (port.DevicePath.empty()) {
+        m_openFailure = MissingDeviceFailure(m_ports, settings.PortNumber);
         return false;
+    }
+    if (!m_port.Open(port)) {
+        m_openFailure = m_port.LastOpenFailure();
+        return false;
+    }
     m_received.clear();
     m_transfer.ExpectedReplyLength = 1;
     m_port.SetReceiveThreshold(1);

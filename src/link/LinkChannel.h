@@ -33,6 +33,8 @@ public:
     // bits, receive threshold 1. False when the port number names no device or the device cannot be
     // opened.
     bool Open(const LinkSettings& settings);
+    // Why the last Open failed; Error None after one that succeeded.
+    const PortOpenFailure& LastOpenFailure() const { return m_openFailure; }
     // Closes at once: nothing written is still needed, and output held back by handshaking would keep
     // the close waiting.
     void Close();
@@ -78,6 +80,7 @@ private:
     LinkEvents m_events;
     std::unique_ptr<OneShotTimer> m_waitTimer;
     std::uint64_t m_run = 0;
+    PortOpenFailure m_openFailure;
     // What has arrived of the awaited reply, for ports that report bytes before the threshold.
     Bytes m_received;
 };

@@ -4,7 +4,10 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "link/PortOpenFailure.h"
 
 namespace mox {
 
@@ -36,6 +39,8 @@ public:
     // BytesArrived fires once at least this many bytes are buffered.
     virtual void SetReceiveThreshold(std::size_t count) = 0;
     virtual Bytes ReadAll() = 0;
+    // Why the last Open failed; Error None after one that succeeded.
+    virtual PortOpenFailure LastOpenFailure() const = 0;
 
     // Closes without waiting: what has not been sent yet is no longer needed.
     void CloseNow() {
@@ -51,11 +56,29 @@ public:
     std::function<void()> PortLost;
 };
 
-// Lists the serial devices that exist now (device paths); the port map numbers them.
+// A serial device as the system reports it. A USB adapter comes with its ids, maker, product and
+// (most) with a serial number; a built-in port or a pseudo-terminal is known by its path alone.
+struct SerialDevice {
+    SerialDevice() = default;
+    // A device known by its path alone.
+    SerialDevice(std::string path) : Path(std::move(path)) {}
+    SerialDevice(const char* path) : Path(path) {}
+
+    std::string Path;
+    std::uint16_t VendorId = 0;
+    std::uint16_t ProductId = 0;
+    std::string Manufacturer;
+    std::string Product;
+    std::string SerialNumber;
+
+    bool IsUsb() const { return VendorId != 0 || ProductId != 0; }
+};
+
+// Lists the serial devices that exist now; the port map numbers them.
 class PortEnumerator {
 public:
     virtual ~PortEnumerator() = default;
-    virtual std::vector<std::string> ExistingDevices() const = 0;
+    virtual std::vector<SerialDevice> ExistingDevices() const = 0;
 };
 
 }  // namespace mox

@@ -6,6 +6,7 @@
 #include "image/RadioInfoBlock.h"
 #include "link/FilledText.h"
 #include "link/Packets.h"
+#include "link/PortDiagnostics.h"
 #include "services/NumberText.h"
 #include "services/Texts.h"
 
@@ -128,7 +129,7 @@ bool TransferEngine::OpenLinkPort(TransferKind kind) {
     m_channel.StopTimer();
     if (m_channel.Open(m_state.Link))
         return true;
-    ShowMessage(m_state, 9003, MsgButtons::Ok, MsgIcon::Error);
+    ShowOpenFailure();
     m_state.Transfer.Kind = TransferKind::None;
     return false;
 }
@@ -165,9 +166,16 @@ void TransferEngine::StartTransfer() {
 bool TransferEngine::EnsurePortOpen() {
     if (m_channel.IsOpen() || m_channel.Open(m_state.Link))
         return true;
-    if (StillRunsAfter([this] { ShowMessage(m_state, 9003, MsgButtons::Ok, MsgIcon::Error); }))
+    if (StillRunsAfter([this] { ShowOpenFailure(); }))
         FinishTransfer(false);
     return false;
+}
+
+// Text 9003 with the reason the port would not open below it.
+void TransferEngine::ShowOpenFailure() {
+    const std::string text = WithOpenProblem(m_state, GetLanguageText(m_state, 9003), m_state.Link.PortNumber,
+                                             m_channel.LastOpenFailure());
+    ShowText(m_state, text, MsgButtons::Ok, MsgIcon::Error, 9003);
 }
 
 void TransferEngine::FinishTransfer(bool success) {

@@ -54,6 +54,7 @@ private:
     void StartWrite();
     void StartTransfer();
     bool EnsurePortOpen();
+    void ShowOpenFailure();
     void FinishTransfer(bool success);
     void OnReadDone();
     void KeepBackup(TransferKind kind);

@@ -4,10 +4,19 @@
 
 namespace mox {
 
-std::vector<std::string> QtPortEnumerator::ExistingDevices() const {
-    std::vector<std::string> devices;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-        devices.push_back(info.systemLocation().toStdString());
+std::vector<SerialDevice> QtPortEnumerator::ExistingDevices() const {
+    std::vector<SerialDevice> devices;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        SerialDevice device(info.systemLocation().toStdString());
+        if (info.hasVendorIdentifier() && info.hasProductIdentifier()) {
+            device.VendorId = info.vendorIdentifier();
+            device.ProductId = info.productIdentifier();
+            device.Manufacturer = info.manufacturer().trimmed().toStdString();
+            device.Product = info.description().trimmed().toStdString();
+            device.SerialNumber = info.serialNumber().trimmed().toStdString();
+        }
+        devices.push_back(std::move(device));
+    }
     return devices;
 }
 

@@ -7,8 +7,23 @@
 #include <chrono>
 #include <thread>
 
+#include "platform/PosixDeviceFacts.h"
+
 namespace mox {
 namespace {
+
+// Qt reports a device without the right to open it and a device another program holds alike.
+OpenRefusal RefusalOf(QSerialPort::SerialPortError error) {
+    switch (error) {
+        case QSerialPort::DeviceNotFoundError:
+            return OpenRefusal::NotFound;
+        case QSerialPort::PermissionError:
+        case QSerialPort::OpenError:
+            return OpenRefusal::Refused;
+        default:
+            return OpenRefusal::Other;
+    }
+}
 
 QSerialPort::FlowControl FlowControlOf(int handshaking) {
     switch (handshaking) {
@@ -47,17 +62,26 @@ QtSerialPort::~QtSerialPort() {
 bool QtSerialPort::Open(const PortSettings& settings) {
     CloseNow();
     ++m_openings;
+    m_openFailure = {};
     m_port.setPortName(QString::fromStdString(settings.DevicePath));
-    if (!m_port.open(QIODevice::ReadWrite))
+    if (!m_port.open(QIODevice::ReadWrite)) {
+        NoteOpenFailure(settings.DevicePath);
         return false;
+    }
     m_configuring = true;
     bool applied = ApplySettings(settings);
     m_configuring = false;
     if (!applied) {
+        NoteOpenFailure(settings.DevicePath);
         m_port.close();
         return false;
     }
     return true;
+}
+
+void QtSerialPort::NoteOpenFailure(const std::string& path) {
+    m_openFailure = DiagnoseOpenFailure(path, RefusalOf(m_port.error()), m_port.errorString().toStdString(),
+                                        PosixDeviceFacts());
 }
 
 bool QtSerialPort::ApplySettings(const PortSettings& settings) {

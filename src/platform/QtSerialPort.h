@@ -23,9 +23,11 @@ public:
     void DiscardBuffers() override;
     void SetReceiveThreshold(std::size_t count) override;
     Bytes ReadAll() override;
+    PortOpenFailure LastOpenFailure() const override { return m_openFailure; }
 
 private:
     bool ApplySettings(const PortSettings& settings);
+    void NoteOpenFailure(const std::string& path);
     void OnReadyRead();
     void OnError(QSerialPort::SerialPortError error);
 
@@ -34,6 +36,7 @@ private:
     bool m_delivering = false;
     bool m_configuring = false;
     unsigned m_openings = 0;
+    PortOpenFailure m_openFailure;
 };
 
 }  // namespace mox

@@ -82,12 +82,14 @@ TEST_F(FirstRunSearchTest, RequestsHeldBackByHandshakingAreDroppedWhenThePortClo
     EXPECT_EQ(port.BlockedCloses, 0);
 }
 
-TEST_F(FirstRunSearchTest, PortThatCannotBeOpenedIsReportedWithAnErrorIcon) {
+TEST_F(FirstRunSearchTest, PortThatCannotBeOpenedIsReportedWithItsReasonAndAnErrorIcon) {
     port.RefuseOpen(kCable);
     Search().Load();
     Search().OkClicked();
     ASSERT_EQ(prompter.Prompts.size(), 1u);
-    EXPECT_EQ(prompter.Prompts[0].Text, "Cannot Open Communication Port.");
+    EXPECT_EQ(prompter.Prompts[0].Text,
+              "Cannot Open Communication Port.\r\n\r\nThe device /dev/ttyUSB0 is in use "
+              "by another program. Close that program and try again.");
     EXPECT_EQ(prompter.Prompts[0].Icon, MsgIcon::Error);
     EXPECT_EQ(ProgramRequests(), 0);
 }

@@ -127,10 +127,23 @@ TEST_F(QtSerialPortTest, ReportsAPortThatDisappearsAndClosesIt) {
     EXPECT_TRUE(port.ReadAll().empty());
 }
 
-TEST_F(QtSerialPortTest, FailsToOpenAMissingDevice) {
+TEST_F(QtSerialPortTest, FailsToOpenAMissingDeviceAndSaysItIsNotThere) {
     EXPECT_FALSE(port.Open(PortSettings{"/dev/no-such-radio-port", 0, 1}));
     EXPECT_FALSE(port.IsOpen());
     EXPECT_EQ(losses, 0);
+    EXPECT_EQ(port.LastOpenFailure().Error, PortOpenError::NoDevice);
+    EXPECT_EQ(port.LastOpenFailure().DevicePath, "/dev/no-such-radio-port");
+}
+
+TEST_F(QtSerialPortTest, DeviceHeldByAnotherPortIsReportedInUseUntilItIsFree) {
+    ASSERT_TRUE(port.Open(Settings()));
+    QtSerialPort other;
+    EXPECT_FALSE(other.Open(Settings()));
+    EXPECT_EQ(other.LastOpenFailure().Error, PortOpenError::InUse);
+    EXPECT_EQ(other.LastOpenFailure().DevicePath, line.SlavePath());
+    port.Close();
+    EXPECT_TRUE(other.Open(Settings()));
+    EXPECT_EQ(other.LastOpenFailure().Error, PortOpenError::None);
 }
 
 }  // namespace

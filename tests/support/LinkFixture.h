@@ -21,8 +21,8 @@ namespace mox::test {
 
 class FakeEnumerator : public PortEnumerator {
 public:
-    std::vector<std::string> ExistingDevices() const override { return Devices; }
-    std::vector<std::string> Devices;
+    std::vector<SerialDevice> ExistingDevices() const override { return Devices; }
+    std::vector<SerialDevice> Devices;
 };
 
 class FakeProgress : public ProgressView {

@@ -5,7 +5,7 @@
 namespace mox::test {
 
 void SimRadioPort::Attach(const std::string& devicePath, sim::SimRadio& radio) {
-    m_devices[devicePath] = Device{&radio, false, false};
+    m_devices[devicePath] = Device{&radio, std::nullopt, false};
 }
 
 void SimRadioPort::AddSilentDevice(const std::string& devicePath) {
@@ -13,7 +13,12 @@ void SimRadioPort::AddSilentDevice(const std::string& devicePath) {
 }
 
 void SimRadioPort::RefuseOpen(const std::string& devicePath) {
-    m_devices[devicePath].Refuses = true;
+    FailOpen(devicePath, {PortOpenError::InUse, devicePath, {}, {}, {}});
+}
+
+void SimRadioPort::FailOpen(const std::string& devicePath, PortOpenFailure failure) {
+    failure.DevicePath = devicePath;
+    m_devices[devicePath].Refusal = std::move(failure);
 }
 
 void SimRadioPort::ThreeWireCable(const std::string& devicePath) {
@@ -31,7 +36,14 @@ void SimRadioPort::Unplug(const std::string& devicePath) {
 
 bool SimRadioPort::Open(const PortSettings& settings) {
     const auto device = m_devices.find(settings.DevicePath);
-    if (m_open || device == m_devices.end() || device->second.Refuses) {
+    m_openFailure = {};
+    if (device == m_devices.end())
+        m_openFailure = {PortOpenError::NoDevice, settings.DevicePath, {}, {}, {}};
+    else if (device->second.Refusal)
+        m_openFailure = *device->second.Refusal;
+    else if (m_open)
+        m_openFailure = {PortOpenError::InUse, settings.DevicePath, {}, {}, {}};
+    if (m_openFailure.Error != PortOpenError::None) {
         OpenFailures.push_back(settings.DevicePath);
         return false;
     }

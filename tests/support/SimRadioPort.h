@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -27,6 +28,8 @@ public:
     void AddSilentDevice(const std::string& devicePath);
     // The device refuses to open (held by another program).
     void RefuseOpen(const std::string& devicePath);
+    // The device refuses to open for this reason, as the system would tell it.
+    void FailOpen(const std::string& devicePath, PortOpenFailure failure);
     // The device disappears; when it is the open one the port fails now.
     void Unplug(const std::string& devicePath);
     // A cable without the handshaking lines: under RTS/CTS (handshaking 2 or 3) nothing written ever
@@ -41,6 +44,7 @@ public:
     void DiscardBuffers() override;
     void SetReceiveThreshold(std::size_t count) override { m_threshold = count; }
     Bytes ReadAll() override;
+    PortOpenFailure LastOpenFailure() const override { return m_openFailure; }
 
     // The milliseconds `count` bytes take on the line.
     static std::int64_t WireTimeMs(std::size_t count);
@@ -62,7 +66,7 @@ public:
 private:
     struct Device {
         sim::SimRadio* Radio = nullptr;
-        bool Refuses = false;
+        std::optional<PortOpenFailure> Refusal;
         bool ThreeWire = false;
     };
 
@@ -78,6 +82,7 @@ private:
     std::uint64_t m_session = 0;
     std::int64_t m_lineFreeAt = 0;
     std::size_t m_threshold = 1;
+    PortOpenFailure m_openFailure;
     Bytes m_input;
     // Writes still on their way out: write number -> already sent (a wait saw it leave).
     std::map<std::uint64_t, bool> m_outgoing;

@@ -42,8 +42,8 @@ private:
 
 class ListEnumerator : public PortEnumerator {
 public:
-    std::vector<std::string> ExistingDevices() const override { return Devices; }
-    std::vector<std::string> Devices;
+    std::vector<SerialDevice> ExistingDevices() const override { return Devices; }
+    std::vector<SerialDevice> Devices;
 };
 
 // Runs the virtual clock along with Qt's event loop, so that a modal window driven by the link's
