@@ -33,6 +33,7 @@ SettingsSearch::Outcome SettingsSearch::Start() {
     m_savedKind = m_state.Transfer.Kind;
     m_state.Transfer.Kind = TransferKind::SettingsSearch;
     m_fallback.reset();
+    m_attempts.clear();
     m_progress.SetCaption(SearchCaption(m_state.Language.CurrentLanguage));
     m_channel.Close();
     m_candidates.clear();
@@ -57,11 +58,13 @@ SettingsSearch::Outcome SettingsSearch::Start() {
 
 SettingsSearch::Outcome SettingsSearch::TrySetting() {
     while (!m_channel.Open(SettingsOf(m_current))) {
+        NoteAttempt(m_channel.LastOpenFailure());
         // A port that cannot be opened is left with all its settings.
         if (++m_index >= m_candidates.size())
             return Exhausted();
         m_current = Candidate{m_candidates[m_index], 0, 1};
     }
+    NoteAttempt({});
     m_state.Transfer.ProgramAttempts = 0;
     m_state.Transfer.Step = TransferStep::ProgramSent;
     m_channel.SendProgram();
@@ -146,6 +149,18 @@ void SettingsSearch::Adopt(const Candidate& candidate) {
     m_state.Link.StopBits = candidate.StopBits;
     SaveLinkSettings(m_state.Paths.SetupFile, m_state.Link);
     m_shell.ShowPortStatus(GetLanguageText(m_state, 12008) + WholeNumberText(candidate.PortNumber));
+}
+
+// One entry per port, in the order they were tried: why it would not open, or every setting the radio
+// was called with there.
+void SettingsSearch::NoteAttempt(const PortOpenFailure& failure) {
+    if (m_attempts.empty() || m_attempts.back().PortNumber != m_current.PortNumber)
+        m_attempts.push_back({m_current.PortNumber, m_ports.DevicePath(m_current.PortNumber), {}, {}});
+    SearchAttempt& attempt = m_attempts.back();
+    if (failure.Error != PortOpenError::None)
+        attempt.OpenFailure = failure;
+    else
+        attempt.Tried.emplace_back(m_current.StopBits, m_current.Handshaking);
 }
 
 LinkSettings SettingsSearch::SettingsOf(const Candidate& candidate) const {

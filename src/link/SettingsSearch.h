@@ -9,6 +9,7 @@
 #include "link/LinkContext.h"
 #include "link/LinkViews.h"
 #include "link/PortMap.h"
+#include "link/SearchReport.h"
 
 namespace mox {
 
@@ -42,6 +43,9 @@ public:
     Outcome OnReply(const Bytes& reply);
     Outcome OnPortLost();
 
+    // What the last search tried, port by port; empty when there was no port to try.
+    const std::vector<SearchAttempt>& Attempts() const { return m_attempts; }
+
 private:
     struct Candidate {
         int PortNumber = 1;
@@ -56,6 +60,7 @@ private:
     void Restore();
     void Adopt(const Candidate& candidate);
     LinkSettings SettingsOf(const Candidate& candidate) const;
+    void NoteAttempt(const PortOpenFailure& failure);
 
     LinkContext& m_state;
     LinkChannel& m_channel;
@@ -68,6 +73,7 @@ private:
     std::size_t m_index = 0;
     Candidate m_current;
     std::optional<Candidate> m_fallback;
+    std::vector<SearchAttempt> m_attempts;
 };
 
 }  // namespace mox

@@ -91,7 +91,8 @@ private:
     void OnPortLost();
     void StartSearch();
     void ContinueAfterSearch(SettingsSearch::Outcome outcome);
-    void AskFailureQuestion();
+    // `tried`: what a search that found nothing tried, shown below the question.
+    void AskFailureQuestion(const std::string& tried = {});
     void AskRetryQuestion();
     void RestartFromProgram();
 

@@ -142,12 +142,12 @@ void TransferEngine::ContinueAfterSearch(SettingsSearch::Outcome outcome) {
             SendProgram();
             break;
         case SettingsSearch::Outcome::Failed:
-            AskFailureQuestion();
+            AskFailureQuestion(SearchTriedText(m_state, m_search.Attempts()));
             break;
     }
 }
 
-void TransferEngine::AskFailureQuestion() {
+void TransferEngine::AskFailureQuestion(const std::string& tried) {
     TransferState& transfer = m_state.Transfer;
     m_channel.StopTimer();
     transfer.Waiting = false;
@@ -155,8 +155,12 @@ void TransferEngine::AskFailureQuestion() {
     transfer.IdentifyRetries = 3;
     transfer.PasswordBlockRetries = 3;
     MsgAnswer answer = MsgAnswer::Cancel;
-    if (!StillRunsAfter(
-            [&] { answer = ShowMessage(m_state, 9008, MsgButtons::OkCancel, MsgIcon::Question); }))
+    if (!StillRunsAfter([&] {
+            std::string text = GetLanguageText(m_state, 9008);
+            if (!tried.empty())
+                text += "\r\n\r\n" + tried;
+            answer = ShowText(m_state, text, MsgButtons::OkCancel, MsgIcon::Question, 9008);
+        }))
         return;
     if (answer == MsgAnswer::Ok)
         RestartFromProgram();

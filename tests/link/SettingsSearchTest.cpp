@@ -158,6 +158,19 @@ TEST_F(SettingsSearchTest, NothingAnsweringAnywhereEndsInTheFailureQuestion) {
     EXPECT_FALSE(port.IsOpen());
 }
 
+TEST_F(SettingsSearchTest, FailureQuestionListsWhatTheSearchTried) {
+    port.RefuseOpen(kSecondCable);
+    Read();
+    EXPECT_EQ(Messages(), (std::vector<int>{9004, 9008}));
+    const std::string every = "handshaking none, XON/XOFF, RTS/CTS, RTS/CTS and XON/XOFF";
+    EXPECT_EQ(LastPromptText(), GetLanguageText(state, 9008) +
+                                    "\r\n\r\nTried without an answer from the radio:"
+                                    "\r\nCOM1 (/dev/ttyUSB0): 1 stop bit(s), " +
+                                    every + "\r\nCOM1 (/dev/ttyUSB0): 2 stop bit(s), " + every +
+                                    "\r\nCOM2 (/dev/ttyUSB1): The device /dev/ttyUSB1 is in use by another "
+                                    "program. Close that program and try again.");
+}
+
 TEST_F(SettingsSearchTest, WriteProtectedRadioFoundBySearchIsRefusedToo) {
     RadioOnSecondCable("RB516", 1, 0, 0x08);
     Write();
