@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "link/Packets.h"
+#include "link/PortChoiceText.h"
 #include "link/PortDiagnostics.h"
-#include "services/NumberText.h"
 #include "services/Texts.h"
 
 namespace mox {
@@ -51,16 +51,19 @@ void FirstRunSearch::Load() {
 
 void FirstRunSearch::RefreshList() {
     m_numbers.clear();
+    m_entries.clear();
     if (m_program.VistaFlag) {
-        for (int number = 1; number <= kVistaPortCount; ++number)
+        for (int number = 1; number <= kVistaPortCount; ++number) {
             m_numbers.push_back(number);
+            m_entries.push_back(PortChoiceText(number, nullptr));
+        }
     } else {
-        m_numbers = m_ports.PortList();
+        for (const PortEntry& entry : m_ports.PortEntries()) {
+            m_numbers.push_back(entry.Number);
+            m_entries.push_back(PortChoiceText(entry.Number, &entry.Device));
+        }
         m_reCommTimer->Start(kRefreshMs);
     }
-    m_entries.clear();
-    for (int number : m_numbers)
-        m_entries.push_back("COM" + WholeNumberText(number));
     m_selected = -1;
     if (m_link.PortNumber > 0) {
         if (m_numbers.empty()) {

@@ -16,7 +16,8 @@ namespace mox {
 class FirstRunView {
 public:
     virtual ~FirstRunView() = default;
-    // The drop-down list of ports ("COM" and the number) and the selected entry, -1 for none.
+    // The drop-down list of ports ("COM" and the number, then the device behind it) and the selected
+    // entry, -1 for none.
     virtual void ShowPortEntries(const std::vector<std::string>& entries, int selected) = 0;
     virtual void CloseWindow() = 0;
 };

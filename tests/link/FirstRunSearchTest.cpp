@@ -35,7 +35,7 @@ TEST_F(FirstRunSearchTest, AcknowledgementAfterNoiseIsRecognisedAndClosesTheWind
     config.Faults.Noise = true;
     UseRadio(config);
     Search().Load();
-    ASSERT_EQ(view.Entries, std::vector<std::string>{"COM1"});
+    ASSERT_EQ(view.Entries, std::vector<std::string>{"COM1  /dev/ttyUSB0"});
     EXPECT_EQ(view.Selected, 0);
 
     Search().OkClicked();
@@ -98,13 +98,14 @@ TEST_F(FirstRunSearchTest, ListFollowsThePluggedAdaptersAndTheSelectionTheCurren
     enumerator.Devices = {kCable, "/dev/ttyUSB1", "/dev/ttyACM0"};
     state.Link.PortNumber = 3;
     Search().Load();
-    EXPECT_EQ(view.Entries, (std::vector<std::string>{"COM1", "COM2", "COM3"}));
+    EXPECT_EQ(view.Entries,
+              (std::vector<std::string>{"COM1  /dev/ttyUSB0", "COM2  /dev/ttyUSB1", "COM3  /dev/ttyACM0"}));
     EXPECT_EQ(view.Selected, 2);
 
     // The adapter of COM3 is pulled out: the first entry is chosen and becomes the port.
     enumerator.Devices = {kCable, "/dev/ttyUSB1"};
     time.RunFor(1000);
-    EXPECT_EQ(view.Entries, (std::vector<std::string>{"COM1", "COM2"}));
+    EXPECT_EQ(view.Entries, (std::vector<std::string>{"COM1  /dev/ttyUSB0", "COM2  /dev/ttyUSB1"}));
     EXPECT_EQ(view.Selected, 0);
     EXPECT_EQ(state.Link.PortNumber, 1);
 

@@ -4,10 +4,12 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "link/PortChoiceText.h"
 #include "widgets/ButtonRow.h"
 #include "widgets/UiText.h"
 
@@ -35,6 +37,11 @@ FrmSetComm::FrmSetComm(AppState& state, PortMap& ports, QWidget* parent)
         m_group->addButton(Option1[i], i);
         grid->addWidget(Option1[i], i / kOptionColumns, i % kOptionColumns);
     }
+    Label1 = new QLabel(Frame1);
+    Label1->setObjectName("Label1");
+    Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid->addWidget(Label1, (kPortOptionCount + kOptionColumns - 1) / kOptionColumns, 0, 1, kOptionColumns);
+    connect(m_group, &QButtonGroup::idToggled, this, [this] { ShowChosenDevice(); });
     ShowAvailability();
     if (const int selected = SelectedPortOption(state.Link); selected >= 0)
         Option1[selected]->setChecked(true);
@@ -61,9 +68,21 @@ FrmSetComm::FrmSetComm(AppState& state, PortMap& ports, QWidget* parent)
 
 // A selected option whose port disappears stays selected, disabled.
 void FrmSetComm::ShowAvailability() {
-    const auto available = AvailablePortOptions(m_state.VistaFlag, m_ports.PortList());
-    for (int i = 0; i < kPortOptionCount; ++i)
+    m_entries = m_ports.PortEntries();
+    std::vector<int> numbers;
+    for (const PortEntry& entry : m_entries)
+        numbers.push_back(entry.Number);
+    const auto available = AvailablePortOptions(m_state.VistaFlag, numbers);
+    for (int i = 0; i < kPortOptionCount; ++i) {
         Option1[i]->setEnabled(available[i]);
+        Option1[i]->setToolTip(QString::fromStdString(PortChoiceText(i + 1, m_entries)));
+    }
+    ShowChosenDevice();
+}
+
+void FrmSetComm::ShowChosenDevice() {
+    const int chosen = m_group->checkedId();
+    Label1->setText(chosen < 0 ? QString() : QString::fromStdString(PortChoiceText(chosen + 1, m_entries)));
 }
 
 void FrmSetComm::done(int result) {

@@ -39,6 +39,10 @@ TEST_F(DialogsTest, PortOptionsFollowThePortsThatExist) {
     EXPECT_EQ(enabled, (std::vector<int>{1, 4}));
     EXPECT_TRUE(dialog.Option1[0]->isChecked());
     EXPECT_EQ(dialog.Option1[4]->text().toStdString(), Text(22002) + "5");
+    // Each port's device is its option's tool tip, and the chosen one's is shown below the options.
+    EXPECT_EQ(dialog.Option1[3]->toolTip().toStdString(), "COM4  /dev/ttyFOUR");
+    EXPECT_EQ(dialog.Option1[4]->toolTip().toStdString(), "COM5");
+    EXPECT_EQ(dialog.Label1->text().toStdString(), std::string("COM1  ") + kCable);
 
     enumerator.Devices.push_back("/dev/ttyFIVE");
     EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.Option1[4]->isEnabled(); }, 1500));
@@ -47,6 +51,7 @@ TEST_F(DialogsTest, PortOptionsFollowThePortsThatExist) {
     EXPECT_TRUE(dialog.Option1[0]->isChecked());
 
     dialog.Option1[3]->click();
+    EXPECT_EQ(dialog.Label1->text().toStdString(), "COM4  /dev/ttyFOUR");
     dialog.CommandOK->click();
     EXPECT_EQ(state.Link.PortNumber, 4);
     EXPECT_EQ(ReadSetup("comPort"), "4");

@@ -35,7 +35,7 @@ TEST_F(FirstRunWindowTest, ShowsFixedEnglishCaptionsAndTheInstructions) {
     EXPECT_EQ(lines[0].toStdString(), Text(9054));
     EXPECT_TRUE(lines[1].isEmpty());
     EXPECT_EQ(lines[5].toStdString(), Text(9053));
-    EXPECT_EQ(window.Combo1->currentText(), "COM1");
+    EXPECT_EQ(window.Combo1->currentText().toStdString(), std::string("COM1  ") + kCable);
 }
 
 TEST_F(FirstRunWindowTest, ARadioAnsweringAfterNoiseEndsTheFirstRun) {
@@ -59,7 +59,8 @@ TEST_F(FirstRunWindowTest, FourUnansweredCallsReportACommunicationErrorAndTheWin
     port.AddSilentDevice("/dev/ttyMUTE");
     FrmLink window(state, port, time, *ports);
     window.show();
-    window.Combo1->setCurrentText("COM2");
+    window.Combo1->setCurrentText("COM2  /dev/ttyMUTE");
+    ASSERT_EQ(window.Combo1->currentIndex(), 1);
 
     window.CommandOK->click();
     time.RunFor(1250);
