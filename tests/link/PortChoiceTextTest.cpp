@@ -29,7 +29,7 @@ TEST(PortChoiceText, NamesThePathAndForUsbAdaptersTheMakerAndProduct) {
         {Usb("", "CP2102 USB to UART Bridge"), "/dev/ttyUSB0 (CP2102 USB to UART Bridge)"},
         {Usb("QinHeng", ""), "/dev/ttyUSB0 (QinHeng)"},
         // An adapter that reports no names is known by its ids.
-        {Usb("", ""), "/dev/ttyUSB0 (067b:2303)"},
+        {Usb("", ""), "/dev/ttyUSB0 (067B:2303)"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(DeviceDescription(c.Device), c.Expected) << c.Expected;
