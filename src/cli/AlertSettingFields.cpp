@@ -30,31 +30,28 @@ std::string OfferedWhile(AlertField field) {
     }
 }
 
-SettingField Alert(AlertField field) {
+SettingSetter Alert(AlertField field) {
     SettingSetter choose = ChoiceSetter(
         [field](const SettingsTarget& target) { return AllowedAlertValues(RecordsOf(target), field); },
         [field](SettingsTarget& target, int index) {
             SetAlertField(RecordsOf(target), field, AllowedAlertValues(RecordsOf(target), field).at(index));
         });
-    return {std::string(kAlertFieldNames[static_cast<std::size_t>(field)]),
-            [field](const SettingsTarget& target) {
-                return std::to_string(AlertFieldValue(RecordsOf(target), field));
-            },
-            [field, choose](SettingsTarget& target, const std::string& value) -> std::string {
-                if (!AlertFieldEnabled(RecordsOf(target), field))
-                    return "it is set only while " + OfferedWhile(field) + " (then it takes " +
-                           ValuesText(AllowedAlertValues(RecordsOf(target), field)) + ")";
-                return choose(target, value);
-            }};
+    return [field, choose](SettingsTarget& target, const std::string& value) -> std::string {
+        if (!AlertFieldEnabled(RecordsOf(target), field))
+            return "it is set only while " + OfferedWhile(field) + " (then it takes " +
+                   ValuesText(AllowedAlertValues(RecordsOf(target), field)) + ")";
+        return choose(target, value);
+    };
 }
 
 }  // namespace
 
 std::vector<SettingField> AlertSettingFields() {
-    std::vector<SettingField> fields;
+    // The window's lists stand in record order, the alarm mode last.
+    std::vector<SettingSetter> setters;
     for (int field = 0; field < kAlertListCount; ++field)
-        fields.push_back(Alert(AlertField(field)));
-    return fields;
+        setters.push_back(Alert(AlertField(field)));
+    return GroupFields(SettingGroup::Alert, std::move(setters));
 }
 
 }  // namespace mox::cli

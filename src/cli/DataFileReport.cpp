@@ -11,6 +11,7 @@
 #include "codecs/Frequency.h"
 #include "codecs/Tones.h"
 #include "image/ChannelTable.h"
+#include "image/FunctionSettingTable.h"
 
 namespace mox::cli {
 namespace {
@@ -53,80 +54,29 @@ QJsonObject ChannelJson(AppState& state, const ChannelRecord& c) {
             {"ScanSkip", c.ScanSkip}};
 }
 
-QJsonObject OptionsJson(const OptionSettings& o) {
-    return {{"SquelchLevel", o.SquelchLevel}, {"VoicePrompt", o.VoicePrompt},
-            {"VoiceVolume", o.VoiceVolume},   {"TailEliminationMode", o.TailEliminationMode},
-            {"BatterySave", o.BatterySave},   {"VoxEnable", o.VoxEnable},
-            {"VoxTone", o.VoxTone},           {"ChannelLock", o.ChannelLock},
-            {"GroupSelect", o.GroupSelect},   {"TotPreAlert", o.TotPreAlert},
-            {"WiredClone", o.WiredClone},     {"TailEliminationNoSignalling", o.TailEliminationNoSignalling},
-            {"TimeOutTimer", o.TimeOutTimer}, {"TotRekeyTime", o.TotRekeyTime},
-            {"TotResetTime", o.TotResetTime}, {"VoxSensitivity", o.VoxSensitivity},
-            {"VoxDelay", o.VoxDelay},         {"ChannelGroup", o.ChannelGroup}};
+QJsonValue SettingJson(const FunctionSetting& setting, const SettingSources& sources) {
+    switch (setting.Kind) {
+        case SettingKind::Number:
+            return setting.Number(sources);
+        case SettingKind::Text:
+            return QString::fromLatin1(setting.Text(sources));
+        case SettingKind::Code:
+            break;
+    }
+    const DtmfCode& code = setting.Code(sources);
+    return QJsonObject{{"Count", code.Count}, {"Digits", Text(code.Digits)}};
 }
 
-QJsonObject CodeJson(const DtmfCode& code) {
-    return {{"Count", code.Count}, {"Digits", Text(code.Digits)}};
-}
-
-QJsonObject DtmfJson(const DtmfSettings& d) {
-    QJsonArray autoDial;
-    for (const DtmfCode& memory : d.AutoDial)
-        autoDial.append(CodeJson(memory));
-    return {{"DtmfRate", d.DtmfRate},
-            {"FirstDigitTime", d.FirstDigitTime},
-            {"FirstDigitDelay", d.FirstDigitDelay},
-            {"StarHashTime", d.StarHashTime},
-            {"DKeySetting", d.DKeySetting},
-            {"Sidetone", d.Sidetone},
-            {"CallAlert", d.CallAlert},
-            {"GroupCode", d.GroupCode},
-            {"AutoResetTimer", d.AutoResetTimer},
-            {"IdCode", Text(d.IdCode)},
-            {"IdLength", d.IdLength},
-            {"BotCode", CodeJson(d.BotCode)},
-            {"EotCode", CodeJson(d.EotCode)},
-            {"StunCode", CodeJson(d.StunCode)},
-            {"KillCode", CodeJson(d.KillCode)},
-            {"AutoDial", autoDial}};
-}
-
-QJsonObject KeysJson(const KeySettings& k) {
-    return {{"LongPressTime", k.LongPressTime},
-            {"EmergencyLongPressTime", k.EmergencyLongPressTime},
-            {"Pf1Long", k.Pf1Long},
-            {"Pf1Short", k.Pf1Short},
-            {"Pf2Long", k.Pf2Long},
-            {"Pf2Short", k.Pf2Short}};
-}
-
-QJsonObject AlertJson(const AlertSettings& a, std::uint8_t alarmMode) {
-    return {{"EmergencyAlarm", a.EmergencyAlarm},
-            {"EmergencyIdType", a.EmergencyIdType},
-            {"EmergencyIdMemory", a.EmergencyIdMemory},
-            {"AlarmTime", a.AlarmTime},
-            {"AlarmTxTime", a.AlarmTxTime},
-            {"AlarmRxTime", a.AlarmRxTime},
-            {"ChannelSelect", a.ChannelSelect},
-            {"EmergencyGroup", a.EmergencyGroup},
-            {"EmergencyChannel", a.EmergencyChannel},
-            {"AlarmCycle", a.AlarmCycle},
-            {"AlarmMode", alarmMode}};
-}
-
-QJsonObject ScanJson(const ScanSettings& s) {
-    return {{"ScanMode", s.ScanMode},
-            {"PriorityMode", s.PriorityMode},
-            {"ReturnChannel", s.ReturnChannel},
-            {"LookBackA", s.LookBackA},
-            {"LookBackB", s.LookBackB},
-            {"RxResumeDelay", s.RxResumeDelay},
-            {"TxResumeDelay", s.TxResumeDelay},
-            {"ScanEntryTone", s.ScanEntryTone},
-            {"Priority1Group", s.Priority1Group},
-            {"Priority1Channel", s.Priority1Channel},
-            {"Priority2Group", s.Priority2Group},
-            {"Priority2Channel", s.Priority2Channel}};
+// A setting under its field name; a list's entries into an array under their shared name.
+void PutSetting(QJsonObject& object, const FunctionSetting& setting, const SettingSources& sources) {
+    const QString field = QString::fromStdString(setting.Field);
+    if (setting.Index == 0) {
+        object[field] = SettingJson(setting, sources);
+        return;
+    }
+    QJsonArray list = object[field].toArray();
+    list.append(SettingJson(setting, sources));
+    object[field] = list;
 }
 
 QJsonObject SettingsJson(const AppState& state) {
@@ -236,17 +186,20 @@ std::vector<std::string> ChannelTableLines(const QJsonArray& channels) {
 }  // namespace
 
 QJsonObject FunctionSettingsJson(const AppState& state) {
-    const FunctionSettings& f = state.Data.Functions;
-    QJsonArray message;
-    for (const auto& line : f.Message.Lines)
-        message.append(Text(line));
-    return {{"OptionSettings", OptionsJson(f.Options)},
-            {"DtmfSettings", DtmfJson(f.Dtmf)},
-            {"EmbeddedMessage", message},
-            {"KeySettings", KeysJson(f.Keys)},
-            {"AlertSettings", AlertJson(f.Alert, state.Companion.AlarmMode)},
-            {"ScanSettings", ScanJson(f.Scan)},
-            {"ResetProhibit", f.ResetProhibit}};
+    const SettingSources sources{state.Data.Functions, state.Companion};
+    QJsonObject json;
+    for (const FunctionSetting& setting : FunctionSettingTable()) {
+        // The embedded message and ResetProhibit stand beside the records, as in FunctionSettings.
+        const QString record = QString::fromStdString(SettingRecordName(setting.Group));
+        if (record.isEmpty()) {
+            PutSetting(json, setting, sources);
+            continue;
+        }
+        QJsonObject fields = json[record].toObject();
+        PutSetting(fields, setting, sources);
+        json[record] = fields;
+    }
+    return json;
 }
 
 void PrintJson(const QJsonObject& json, std::ostream& out) {

@@ -5,83 +5,78 @@
 namespace mox::cli {
 namespace {
 
-SettingField List(const char* name, DtmfList list) {
-    return {name,
-            [list](const SettingsTarget& target) {
-                return std::to_string(DtmfListValue(target.Functions().Dtmf, list));
-            },
-            ChoiceSetter([list](const SettingsTarget&) { return DtmfListValues(list); },
-                         [list](SettingsTarget& target, int index) {
-                             SaveDtmfList(target.Functions().Dtmf, list, index);
-                         })};
+SettingSetter List(DtmfList list) {
+    return ChoiceSetter(
+        [list](const SettingsTarget&) { return DtmfListValues(list); },
+        [list](SettingsTarget& target, int index) { SaveDtmfList(target.Functions().Dtmf, list, index); });
 }
 
-SettingField Sidetone() {
-    return {
-        "Sidetone", StoredNumber(&FunctionSettings::Dtmf, &DtmfSettings::Sidetone),
-        ChoiceSetter(
-            [](const SettingsTarget&) {
-                return std::vector<int>{0, 1};
-            },
-            [](SettingsTarget& target, int index) { SaveSidetone(target.Functions().Dtmf, index == 1); })};
+SettingSetter Sidetone() {
+    return ChoiceSetter(
+        [](const SettingsTarget&) {
+            return std::vector<int>{0, 1};
+        },
+        [](SettingsTarget& target, int index) { SaveSidetone(target.Functions().Dtmf, index == 1); });
 }
 
 // The ID box takes digits only and keeps 3 to 10 of them; anything else it would turn into "000".
-SettingField IdCode() {
-    return {"IdCode",
-            [](const SettingsTarget& target) { return CutFixedText(target.Functions().Dtmf.IdCode); },
-            [](SettingsTarget& target, const std::string& value) -> std::string {
-                if (CleanIdCodeText(value) != value || value.size() < kIdCodeLeast ||
-                    value.size() > kIdCodeDigits)
-                    return "it takes 3 to 10 digits 0-9";
-                CheckIdCode(target.Functions().Dtmf, value);
-                return {};
-            }};
+SettingSetter IdCode() {
+    return [](SettingsTarget& target, const std::string& value) -> std::string {
+        if (CleanIdCodeText(value) != value || value.size() < kIdCodeLeast || value.size() > kIdCodeDigits)
+            return "it takes 3 to 10 digits 0-9";
+        CheckIdCode(target.Functions().Dtmf, value);
+        return {};
+    };
 }
 
-SettingField IdLength() {
-    return {"IdLength", StoredNumber(&FunctionSettings::Dtmf, &DtmfSettings::IdLength),
-            [](SettingsTarget&, const std::string&) -> std::string {
-                return "it is the number of digits of IdCode; set IdCode";
-            }};
+SettingSetter IdLength() {
+    return [](SettingsTarget&, const std::string&) -> std::string {
+        return "it is the number of digits of IdCode; set IdCode";
+    };
 }
 
 // A code box: the keys it lets through are the DTMF digits, with a to d taken as capitals, at most 16.
-SettingField Code(std::string name, int box) {
-    return {std::move(name),
-            [box](const SettingsTarget& target) {
-                return ShownDtmfCode(DtmfCodeOfBox(target.Functions().Dtmf, box));
-            },
-            [box](SettingsTarget& target, const std::string& value) -> std::string {
-                if (CleanDtmfCodeText(value).size() != value.size() || value.size() > kDtmfCodeDigits)
-                    return "it takes up to 16 of the digits 0-9, A-D, * and #";
-                StoreDtmfCode(DtmfCodeOfBox(target.Functions().Dtmf, box), value);
-                return {};
-            }};
+SettingSetter Code(int box) {
+    return [box](SettingsTarget& target, const std::string& value) -> std::string {
+        if (CleanDtmfCodeText(value).size() != value.size() || value.size() > kDtmfCodeDigits)
+            return "it takes up to 16 of the digits 0-9, A-D, * and #";
+        StoreDtmfCode(DtmfCodeOfBox(target.Functions().Dtmf, box), value);
+        return {};
+    };
 }
+
+constexpr int kCodeBoxes = 20;
 
 }  // namespace
 
 std::vector<SettingField> DtmfSettingFields() {
-    std::vector<SettingField> fields = {
-        List("DtmfRate", DtmfList::Rate),
-        List("FirstDigitTime", DtmfList::FirstDigitTime),
-        List("FirstDigitDelay", DtmfList::FirstDigitDelay),
-        List("StarHashTime", DtmfList::StarHashTime),
-        List("DKeySetting", DtmfList::DKey),
+    // In record order: the lists and the side tone, the ID, then the code boxes BotCode, EotCode,
+    // StunCode, KillCode and the sixteen auto-dial memories.
+    std::vector<SettingSetter> setters = {
+        List(DtmfList::Rate),
+        List(DtmfList::FirstDigitTime),
+        List(DtmfList::FirstDigitDelay),
+        List(DtmfList::StarHashTime),
+        List(DtmfList::DKey),
         Sidetone(),
-        List("CallAlert", DtmfList::CallAlert),
-        List("GroupCode", DtmfList::GroupCode),
-        List("AutoResetTimer", DtmfList::AutoReset),
+        List(DtmfList::CallAlert),
+        List(DtmfList::GroupCode),
+        List(DtmfList::AutoReset),
         IdCode(),
         IdLength(),
-        Code("BotCode", 0),
-        Code("EotCode", 1),
-        Code("StunCode", 2),
-        Code("KillCode", 3),
     };
-    for (int memory = 1; memory <= 16; ++memory)
-        fields.push_back(Code("AutoDial[" + std::to_string(memory) + "]", 3 + memory));
+    for (int box = 0; box < kCodeBoxes; ++box)
+        setters.push_back(Code(box));
+    std::vector<SettingField> fields = GroupFields(SettingGroup::Dtmf, std::move(setters));
+    // A code shows as many digits as its count says, as its box does.
+    const std::vector<const FunctionSetting*> settings = SettingsOfGroup(SettingGroup::Dtmf);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (settings[i]->Kind != SettingKind::Code)
+            continue;
+        fields[i].Print = [setting = settings[i]](const SettingsTarget& target) {
+            return ShownDtmfCode(setting->Code({target.Data.Functions, target.Companion}));
+        };
+    }
     return fields;
 }
 

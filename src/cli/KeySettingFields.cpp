@@ -16,31 +16,27 @@ std::string FunctionsHeldBack(const FunctionSettings& settings, KeyField field) 
     return held.empty() ? held : " (" + held + ")";
 }
 
-SettingField Key(KeyField field, std::int16_t KeySettings::*member) {
+SettingSetter Key(KeyField field) {
     const auto values = [field](const SettingsTarget& target) {
         return KeyFieldValues(target.Functions(), field);
     };
     SettingSetter choose = ChoiceSetter(values, [field, values](SettingsTarget& target, int index) {
         SetKeyField(target.Functions(), field, values(target)[index]);
     });
-    return {kKeyFieldNames[static_cast<int>(field)], StoredNumber(&FunctionSettings::Keys, member),
-            [field, choose](SettingsTarget& target, const std::string& value) {
-                const std::string refusal = choose(target, value);
-                return refusal.empty() ? refusal : refusal + FunctionsHeldBack(target.Functions(), field);
-            }};
+    return [field, choose](SettingsTarget& target, const std::string& value) {
+        const std::string refusal = choose(target, value);
+        return refusal.empty() ? refusal : refusal + FunctionsHeldBack(target.Functions(), field);
+    };
 }
 
 }  // namespace
 
 std::vector<SettingField> KeySettingFields() {
-    return {
-        Key(KeyField::LongPressTime, &KeySettings::LongPressTime),
-        Key(KeyField::EmergencyLongPressTime, &KeySettings::EmergencyLongPressTime),
-        Key(KeyField::Pf1Long, &KeySettings::Pf1Long),
-        Key(KeyField::Pf1Short, &KeySettings::Pf1Short),
-        Key(KeyField::Pf2Long, &KeySettings::Pf2Long),
-        Key(KeyField::Pf2Short, &KeySettings::Pf2Short),
-    };
+    // The key fields stand in record order.
+    std::vector<SettingSetter> setters;
+    for (int field = 0; field < kKeyFieldCount; ++field)
+        setters.push_back(Key(KeyField(field)));
+    return GroupFields(SettingGroup::Keys, std::move(setters));
 }
 
 }  // namespace mox::cli

@@ -14,42 +14,30 @@ std::string EnablingText(const ScanSettings& scan, ScanField field) {
     return first ? "PriorityMode is 1 or 3" : "PriorityMode is 2 or 3";
 }
 
-SettingField Scan(ScanField field, std::uint8_t ScanSettings::*member) {
+SettingSetter Scan(ScanField field) {
     const auto values = [field](const SettingsTarget& target) {
         return ScanFieldValues(target.Functions(), target.Data.Channels, field);
     };
     SettingSetter choose = ChoiceSetter(values, [field, values](SettingsTarget& target, int index) {
         SetScanField(target.Functions(), target.Data.Channels, field, values(target)[index]);
     });
-    return {kScanFieldNames[static_cast<int>(field)], StoredNumber(&FunctionSettings::Scan, member),
-            [field, choose, values](SettingsTarget& target, const std::string& value) -> std::string {
-                const ScanSettings& scan = target.Functions().Scan;
-                if (!ScanControlEnabled(scan, field))
-                    return "it is set only while " + EnablingText(scan, field) + " (then it takes " +
-                           ValuesText(values(target)) + ")";
-                return choose(target, value);
-            }};
+    return [field, choose, values](SettingsTarget& target, const std::string& value) -> std::string {
+        const ScanSettings& scan = target.Functions().Scan;
+        if (!ScanControlEnabled(scan, field))
+            return "it is set only while " + EnablingText(scan, field) + " (then it takes " +
+                   ValuesText(values(target)) + ")";
+        return choose(target, value);
+    };
 }
 
 }  // namespace
 
 std::vector<SettingField> ScanSettingFields() {
-    using F = ScanField;
-    using S = ScanSettings;
-    return {
-        Scan(F::ScanMode, &S::ScanMode),
-        Scan(F::PriorityMode, &S::PriorityMode),
-        Scan(F::ReturnChannel, &S::ReturnChannel),
-        Scan(F::LookBackA, &S::LookBackA),
-        Scan(F::LookBackB, &S::LookBackB),
-        Scan(F::RxResumeDelay, &S::RxResumeDelay),
-        Scan(F::TxResumeDelay, &S::TxResumeDelay),
-        Scan(F::ScanEntryTone, &S::ScanEntryTone),
-        Scan(F::Priority1Group, &S::Priority1Group),
-        Scan(F::Priority1Channel, &S::Priority1Channel),
-        Scan(F::Priority2Group, &S::Priority2Group),
-        Scan(F::Priority2Channel, &S::Priority2Channel),
-    };
+    // The scan fields stand in record order.
+    std::vector<SettingSetter> setters;
+    for (int field = 0; field < kScanFieldCount; ++field)
+        setters.push_back(Scan(ScanField(field)));
+    return GroupFields(SettingGroup::Scan, std::move(setters));
 }
 
 }  // namespace mox::cli

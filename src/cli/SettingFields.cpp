@@ -1,27 +1,38 @@
 #include "cli/SettingFields.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <charconv>
+#include <stdexcept>
 #include <string_view>
 
 namespace mox::cli {
 namespace {
 
-// The records show prints the settings under; a user may copy a name from there.
-constexpr std::array<std::string_view, 5> kRecords = {"optionsettings", "dtmfsettings", "keysettings",
-                                                      "alertsettings", "scansettings"};
+std::string Lowered(std::string_view text) {
+    std::string lowered;
+    for (const char c : text)
+        lowered += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return lowered;
+}
+
+// Whether a name is one of the records show prints the settings under; a user may copy a name from there.
+bool IsRecordName(std::string_view lowered) {
+    const std::vector<FunctionSetting>& table = FunctionSettingTable();
+    return std::any_of(table.begin(), table.end(), [lowered](const FunctionSetting& setting) {
+        const std::string record = SettingRecordName(setting.Group);
+        return !record.empty() && Lowered(record) == lowered;
+    });
+}
 
 std::string Folded(std::string_view name) {
     std::string folded;
-    for (const char c : name) {
+    for (const char c : Lowered(name)) {
         if (c != '[' && c != ']')
-            folded += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            folded += c;
     }
     const std::size_t dot = folded.find('.');
-    if (dot != std::string::npos && std::find(kRecords.begin(), kRecords.end(),
-                                              std::string_view(folded).substr(0, dot)) != kRecords.end())
+    if (dot != std::string::npos && IsRecordName(std::string_view(folded).substr(0, dot)))
         folded.erase(0, dot + 1);
     return folded;
 }
@@ -48,6 +59,22 @@ const SettingField* FindSettingField(const std::string& name) {
             return &field;
     }
     return nullptr;
+}
+
+std::vector<SettingField> GroupFields(SettingGroup group, std::vector<SettingSetter> setters) {
+    const std::vector<const FunctionSetting*> settings = SettingsOfGroup(group);
+    if (settings.size() != setters.size())
+        throw std::logic_error("a window's setters do not match its settings");
+    std::vector<SettingField> fields;
+    for (std::size_t i = 0; i < settings.size(); ++i) {
+        const FunctionSetting* setting = settings[i];
+        fields.push_back({SettingName(*setting),
+                          [setting](const SettingsTarget& target) {
+                              return SettingValueText(*setting, {target.Data.Functions, target.Companion});
+                          },
+                          std::move(setters[i])});
+    }
+    return fields;
 }
 
 bool ParseWholeNumber(const std::string& text, int& value) {

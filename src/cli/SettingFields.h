@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "image/FunctionSettingTable.h"
 #include "records/RadioData.h"
 
 namespace mox::cli {
@@ -47,13 +48,9 @@ const SettingField* FindSettingField(const std::string& name);
 
 // Helpers the tables share.
 
-// A number field printed as it is stored.
-template <typename Record, typename Value>
-SettingPrinter StoredNumber(Record FunctionSettings::*record, Value Record::*field) {
-    return [record, field](const SettingsTarget& target) {
-        return std::to_string(static_cast<int>(target.Functions().*record.*field));
-    };
-}
+// The fields of a group of settings in record order: their names and printed values from the table of
+// settings, each with the setter at its place in `setters`.
+std::vector<SettingField> GroupFields(SettingGroup group, std::vector<SettingSetter> setters);
 
 // A whole number in decimal and nothing else; false when the text is no such number.
 bool ParseWholeNumber(const std::string& text, int& value);
