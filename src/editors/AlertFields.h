@@ -11,7 +11,8 @@
 
 namespace mox {
 
-// The alert window's lists Combo1(0) to Combo1(10), one per alert field, in this order.
+// The alert window's lists Combo1(0) to Combo1(10), one per alert field, in this order, which is the
+// record order with the companion record's alarm mode last.
 enum class AlertField {
     EmergencyAlarm,
     EmergencyIdType,
@@ -26,10 +27,6 @@ enum class AlertField {
     AlarmMode,
 };
 constexpr int kAlertListCount = 11;
-constexpr std::array<std::string_view, kAlertListCount> kAlertFieldNames = {
-    "EmergencyAlarm", "EmergencyIdType", "EmergencyIdMemory", "AlarmTime",  "AlarmTxTime", "AlarmRxTime",
-    "ChannelSelect",  "EmergencyGroup",  "EmergencyChannel",  "AlarmCycle", "AlarmMode",
-};
 // The ID memory list shows "M" and the number of each auto-dial memory that holds digits.
 constexpr std::string_view kIdMemoryPrefix = "M";
 

@@ -13,8 +13,6 @@ namespace mox {
 // long-press times) and Combo1(0) to Combo1(3) (the functions of PF1 and PF2, long and short press).
 enum class KeyField { LongPressTime, EmergencyLongPressTime, Pf1Long, Pf1Short, Pf2Long, Pf2Short };
 constexpr int kKeyFieldCount = 6;
-constexpr std::array<const char*, kKeyFieldCount> kKeyFieldNames = {
-    "LongPressTime", "EmergencyLongPressTime", "Pf1Long", "Pf1Short", "Pf2Long", "Pf2Short"};
 
 // The key functions 0 to 22; function n is named by text 25040 + n.
 constexpr int kKeyFunctionCount = 23;

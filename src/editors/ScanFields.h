@@ -27,10 +27,6 @@ enum class ScanField {
     Priority2Channel
 };
 constexpr int kScanFieldCount = 12;
-constexpr std::array<const char*, kScanFieldCount> kScanFieldNames = {
-    "ScanMode",       "PriorityMode",     "ReturnChannel",  "LookBackA",
-    "LookBackB",      "RxResumeDelay",    "TxResumeDelay",  "ScanEntryTone",
-    "Priority1Group", "Priority1Channel", "Priority2Group", "Priority2Channel"};
 constexpr int kReturnChannelChoiceCount = 8;
 
 // The entries of the lists with fixed entries: scan mode, priority mode, the four times, and for the

@@ -6,6 +6,7 @@
 #include "editors/AlertFields.h"
 #include "editors/ChannelChoices.h"
 #include "image/ChannelTable.h"
+#include "image/FunctionSettingTable.h"
 #include "records/RadioRecords.h"
 #include "services/FixedText.h"
 #include "services/Texts.h"
@@ -230,7 +231,8 @@ TEST_F(AlertFieldsTest, EachFieldIsSetByItsStoredValueOrRefusedUnchanged) {
                              Refused{Field::EmergencyGroup, 2}, Refused{Field::EmergencyChannel, 3},
                              Refused{Field::AlarmCycle, 256}, Refused{Field::AlarmTxTime, -1}}) {
         const RadioRecords before = radio;
-        EXPECT_FALSE(SetAlertField(records, c.List, c.Value)) << kAlertFieldNames[At(c.List)] << c.Value;
+        EXPECT_FALSE(SetAlertField(records, c.List, c.Value))
+            << SettingName(*SettingsOfGroup(SettingGroup::Alert)[At(c.List)]) << c.Value;
         EXPECT_EQ(alert, before.Data.Functions.Alert);
         EXPECT_EQ(radio.Companion, before.Companion);
     }

@@ -9,6 +9,7 @@
 #include "editors/ScanFields.h"
 #include "image/ChannelTable.h"
 #include "image/FunctionPacking.h"
+#include "image/FunctionSettingTable.h"
 #include "image/RadioImagePacking.h"
 #include "records/RadioRecords.h"
 #include "support/LinkFixture.h"
@@ -79,7 +80,8 @@ TEST_F(AlertRoundTripTest, EditedAlertSettingsReachTheRadioAndComeBack) {
         {AlertField::AlarmCycle, 12},    {AlertField::AlarmMode, 0},
     };
     for (const auto& [field, value] : edits)
-        ASSERT_TRUE(SetAlertField(records, field, value)) << kAlertFieldNames[static_cast<int>(field)];
+        ASSERT_TRUE(SetAlertField(records, field, value))
+            << SettingName(*SettingsOfGroup(SettingGroup::Alert)[static_cast<std::size_t>(field)]);
     const AlertSettings sent = state.Data.Functions.Alert;
 
     Write();
@@ -121,13 +123,15 @@ TEST_F(KeyScanRoundTripTest, KeyAndScanSettingsReachTheRadioAndComeBackOnARead) 
         {S::Priority2Group, group}, {S::Priority2Channel, positions.front()},
     };
     for (auto [field, value] : scanChoices)
-        ASSERT_TRUE(SetScanField(edited, channels, field, value)) << kScanFieldNames[static_cast<int>(field)];
+        ASSERT_TRUE(SetScanField(edited, channels, field, value))
+            << SettingName(*SettingsOfGroup(SettingGroup::Scan)[static_cast<std::size_t>(field)]);
     using K = KeyField;
     const std::pair<KeyField, int> keyChoices[] = {{K::LongPressTime, 25}, {K::EmergencyLongPressTime, 13},
                                                    {K::Pf1Long, 8},        {K::Pf1Short, 3},
                                                    {K::Pf2Long, 4},        {K::Pf2Short, 12}};
     for (auto [field, value] : keyChoices)
-        ASSERT_TRUE(SetKeyField(edited, field, value)) << kKeyFieldNames[static_cast<int>(field)];
+        ASSERT_TRUE(SetKeyField(edited, field, value))
+            << SettingName(*SettingsOfGroup(SettingGroup::Keys)[static_cast<std::size_t>(field)]);
     const FunctionSettings sent = edited;
 
     Write();

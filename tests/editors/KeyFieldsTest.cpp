@@ -4,6 +4,7 @@
 
 #include "editors/ChoiceLists.h"
 #include "editors/KeyFields.h"
+#include "image/FunctionSettingTable.h"
 #include "services/Texts.h"
 #include "support/BuildPaths.h"
 
@@ -47,7 +48,8 @@ TEST(KeyFieldsTest, OpeningShowsEachKeyAndWritesTheShownValueBack) {
         settings.Options.VoxEnable = static_cast<std::int16_t>(c.Vox);
         settings.Keys.*c.Member = c.Stored;
         const auto shown = OpenKeys(settings);
-        const std::string name = kKeyFieldNames[static_cast<int>(c.Field)];
+        const std::string name =
+            SettingName(*SettingsOfGroup(SettingGroup::Keys)[static_cast<std::size_t>(c.Field)]);
         EXPECT_EQ(shown[static_cast<int>(c.Field)], c.ShownIndex) << name << " " << c.Stored;
         EXPECT_EQ(settings.Keys.*c.Member, c.WrittenBack) << name << " " << c.Stored;
     }
@@ -84,7 +86,8 @@ TEST(KeyFieldsTest, AChoiceTheOtherSettingsDoNotAllowSelectsTheFirstEntry) {
     settings.Keys = {10, 10, 5, 5, 5, 5};
     for (KeyField key : {KeyField::Pf1Long, KeyField::Pf1Short, KeyField::Pf2Long, KeyField::Pf2Short}) {
         const int voxEntry = EntryOf(KeyListValues(key), kVoxKeyFunction);
-        EXPECT_EQ(SelectKeyEntry(settings, key, voxEntry), 0) << kKeyFieldNames[static_cast<int>(key)];
+        EXPECT_EQ(SelectKeyEntry(settings, key, voxEntry), 0)
+            << SettingName(*SettingsOfGroup(SettingGroup::Keys)[static_cast<std::size_t>(key)]);
     }
     EXPECT_EQ(settings.Keys, (KeySettings{10, 10, 0, 0, 0, 0}));
 
@@ -119,7 +122,8 @@ TEST(KeyFieldsTest, SettingAFieldRefusesWhatTheWindowCouldNotChoose) {
                                 {KeyField::Pf1Long, 23},
                                 {KeyField::LongPressTime, 9},
                                 {KeyField::LongPressTime, 26}}) {
-        EXPECT_FALSE(SetKeyField(settings, field, value)) << kKeyFieldNames[static_cast<int>(field)] << value;
+        EXPECT_FALSE(SetKeyField(settings, field, value))
+            << SettingName(*SettingsOfGroup(SettingGroup::Keys)[static_cast<std::size_t>(field)]) << value;
     }
     EXPECT_EQ(settings, before);
     EXPECT_EQ(KeyFieldValues(settings, KeyField::Pf1Short).size(), 18u);

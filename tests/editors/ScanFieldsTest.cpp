@@ -6,6 +6,7 @@
 #include "editors/ChoiceLists.h"
 #include "editors/ScanFields.h"
 #include "image/ChannelTable.h"
+#include "image/FunctionSettingTable.h"
 #include "services/Texts.h"
 #include "support/BuildPaths.h"
 
@@ -110,7 +111,8 @@ TEST(ScanFieldsTest, OpeningWritesEveryShownValueBack) {
         FunctionSettings settings;
         settings.Scan.*c.Member = c.Stored;
         const ScanView view = OpenScan(settings, ChannelsNumbered({1}));
-        const std::string name = kScanFieldNames[static_cast<int>(c.Field)];
+        const std::string name =
+            SettingName(*SettingsOfGroup(SettingGroup::Scan)[static_cast<std::size_t>(c.Field)]);
         EXPECT_EQ(Shown(view, c.Field), c.ShownIndex) << name << " " << int(c.Stored);
         EXPECT_EQ(settings.Scan.*c.Member, c.WrittenBack) << name << " " << int(c.Stored);
     }
@@ -213,7 +215,8 @@ TEST(ScanFieldsTest, SettingAFieldRefusesWhatTheWindowCouldNotChoose) {
                                 {F::PriorityMode, 4},
                                 {F::ScanEntryTone, 2},
                                 {F::Priority2Group, 3}}) {  // priority mode 1 leaves it disabled
-        EXPECT_FALSE(SetScanField(settings, table, field, value)) << kScanFieldNames[static_cast<int>(field)];
+        EXPECT_FALSE(SetScanField(settings, table, field, value))
+            << SettingName(*SettingsOfGroup(SettingGroup::Scan)[static_cast<std::size_t>(field)]);
     }
     EXPECT_EQ(settings, before);
 
