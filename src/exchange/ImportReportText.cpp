@@ -1,5 +1,6 @@
 #include "exchange/ImportReportText.h"
 
+#include "services/FilledText.h"
 #include "services/Texts.h"
 
 namespace mox {
@@ -16,37 +17,27 @@ constexpr int kNothingImportedText = 31406;
 
 }  // namespace
 
-std::string FillTextValues(std::string text, const std::vector<std::string>& values) {
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        const std::string mark = "{" + std::to_string(i) + "}";
-        if (const std::size_t at = text.find(mark); at != std::string::npos)
-            text.replace(at, mark.size(), values[i]);
-    }
-    return text;
-}
-
 std::vector<std::string> ImportReportLines(const Messages& messages, const ImportReport& report) {
     if (!report.IsChannelCsv)
         return {GetLanguageText(messages, kNotChannelListText)};
     std::vector<std::string> lines;
     for (const ImportNote& note : report.Notes) {
-        const std::string reason = FillTextValues(GetLanguageText(messages, note.Reason), note.Values);
+        const std::string reason = FilledText(GetLanguageText(messages, note.Reason), note.Values);
         lines.push_back(
-            FillTextValues(GetLanguageText(messages, note.Skipped ? kSkippedRowText : kChangedRowText),
-                           {std::to_string(note.Row), note.Location, reason}));
+            FilledText(GetLanguageText(messages, note.Skipped ? kSkippedRowText : kChangedRowText),
+                       {std::to_string(note.Row), note.Location, reason}));
     }
     if (report.Imported == 0) {
         lines.push_back(GetLanguageText(messages, kNothingImportedText));
         return lines;
     }
-    lines.push_back(
-        FillTextValues(GetLanguageText(messages, kImportedText), {std::to_string(report.Imported)}));
+    lines.push_back(FilledText(GetLanguageText(messages, kImportedText), {std::to_string(report.Imported)}));
     if (report.NamesDropped > 0)
-        lines.push_back(FillTextValues(GetLanguageText(messages, kNamesDroppedText),
-                                       {std::to_string(report.NamesDropped)}));
+        lines.push_back(
+            FilledText(GetLanguageText(messages, kNamesDroppedText), {std::to_string(report.NamesDropped)}));
     if (report.CommentsDropped > 0)
-        lines.push_back(FillTextValues(GetLanguageText(messages, kCommentsDroppedText),
-                                       {std::to_string(report.CommentsDropped)}));
+        lines.push_back(FilledText(GetLanguageText(messages, kCommentsDroppedText),
+                                   {std::to_string(report.CommentsDropped)}));
     return lines;
 }
 

@@ -13,7 +13,4 @@ namespace mox {
 
 std::vector<std::string> ImportReportLines(const Messages& messages, const ImportReport& report);
 
-// A language text with "{0}", "{1}", ... replaced by the values in order.
-std::string FillTextValues(std::string text, const std::vector<std::string>& values);
-
 }  // namespace mox

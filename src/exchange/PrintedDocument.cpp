@@ -1,10 +1,10 @@
 #include "exchange/PrintedDocument.h"
 
 #include "channels/ChannelGrid.h"
-#include "exchange/ImportReportText.h"
 #include "exchange/NamedSettings.h"
 #include "image/ChannelTable.h"
 #include "image/Models.h"
+#include "services/FilledText.h"
 #include "services/Texts.h"
 
 namespace mox {
@@ -71,7 +71,7 @@ std::vector<PrintedPage> SettingsPages(const Messages& messages, const PrintSour
 
 PrintedDocument BuildPrintedDocument(const Messages& messages, const PrintSource& source) {
     PrintedDocument document;
-    document.Heading = FillTextValues(
+    document.Heading = FilledText(
         GetLanguageText(messages, kHeadingText),
         {source.FileName, ModelDisplayName(source.Model.ModelCode), source.Model.BandName, source.Date});
     document.PageNumberText = GetLanguageText(messages, kPageNumberText);

@@ -1,7 +1,7 @@
 #include "link/CompatibilityCheck.h"
 
 #include "image/Models.h"
-#include "link/FilledText.h"
+#include "services/FilledText.h"
 #include "services/FixedText.h"
 #include "services/NumberText.h"
 #include "services/Texts.h"

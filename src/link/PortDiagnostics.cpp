@@ -1,6 +1,6 @@
 #include "link/PortDiagnostics.h"
 
-#include "link/FilledText.h"
+#include "services/FilledText.h"
 #include "services/NumberText.h"
 #include "services/Texts.h"
 

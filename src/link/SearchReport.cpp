@@ -1,7 +1,7 @@
 #include "link/SearchReport.h"
 
-#include "link/FilledText.h"
 #include "link/PortDiagnostics.h"
+#include "services/FilledText.h"
 #include "services/NumberText.h"
 #include "services/Texts.h"
 

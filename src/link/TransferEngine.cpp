@@ -4,9 +4,9 @@
 
 #include "image/RadioImagePacking.h"
 #include "image/RadioInfoBlock.h"
-#include "link/FilledText.h"
 #include "link/Packets.h"
 #include "link/PortDiagnostics.h"
+#include "services/FilledText.h"
 #include "services/NumberText.h"
 #include "services/Texts.h"
 

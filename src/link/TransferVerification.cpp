@@ -2,9 +2,9 @@
 
 #include "files/Backups.h"
 #include "image/RadioImagePacking.h"
-#include "link/FilledText.h"
 #include "link/TransferEngine.h"
 #include "link/WriteVerification.h"
+#include "services/FilledText.h"
 #include "services/Texts.h"
 
 namespace mox {

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "image/ImageAreas.h"
-#include "link/FilledText.h"
+#include "services/FilledText.h"
 #include "services/NumberText.h"
 #include "services/Texts.h"
 

@@ -11,6 +11,7 @@
 #include "exchange/ui/FrmImportOptions.h"
 #include "exchange/ui/FrmTextReport.h"
 #include "platform/PrintedPages.h"
+#include "services/FilledText.h"
 #include "services/Texts.h"
 #include "widgets/UiText.h"
 
@@ -40,8 +41,8 @@ void CompareWithFileWindow(AppState& state, FileDialogs& dialogs, QWidget* paren
     const std::optional<std::vector<std::string>> lines = CompareWithFile(state, dialogs, &chosen);
     if (!lines)
         return;
-    const std::string title = FillTextValues(GetLanguageText(state, kCompareTitleText),
-                                             {std::filesystem::path(chosen).filename().string()});
+    const std::string title = FilledText(GetLanguageText(state, kCompareTitleText),
+                                         {std::filesystem::path(chosen).filename().string()});
     FrmTextReport window(
         state, QString::fromStdString(title),
         lines->empty() ? std::vector<std::string>{GetLanguageText(state, kSameText)} : *lines, parent);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "link/FilledText.h"
+#include "services/FilledText.h"
 
 namespace mox::test {
 namespace {
@@ -12,6 +12,8 @@ TEST(FilledTextTest, EachPlaceholderTakesItsValueOnceWhateverTheValuesHold) {
     EXPECT_EQ(FilledText("{1} and {0} and {2}", {"{1}", "b"}), "b and {1} and {2}");
     EXPECT_EQ(FilledText("{0}", {}), "{0}");
     EXPECT_EQ(FilledText("end {", {"x"}), "end {");
+    const std::vector<std::string> values = {"a", "b"};
+    EXPECT_EQ(FilledText("{1}{0}{1}", values), "bab");
 }
 
 }  // namespace

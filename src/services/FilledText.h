@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace mox {
 
@@ -10,7 +11,8 @@ namespace mox {
 std::string FilledText(std::string text, const std::string& value);
 
 // A text with each "{n}" replaced by the n-th value, in one pass, so that a value that itself holds
-// "{1}" stays as it is.
+// "{1}" (a file name, a cell of an imported file) stays as it is.
+std::string FilledText(const std::string& text, const std::vector<std::string>& values);
 std::string FilledText(const std::string& text, std::initializer_list<std::string> values);
 
 }  // namespace mox
