@@ -14,6 +14,7 @@
 #include "cli/DataFileReport.h"
 #include "files/DataFile.h"
 #include "files/DocumentWindows.h"
+#include "image/ChannelChanges.h"
 #include "image/ChannelTable.h"
 
 namespace mox::cli {
@@ -199,18 +200,6 @@ std::string ReadRequest(AppState& state, const CliCommand& command, BatchRequest
     return CheckTogether(request);
 }
 
-// The channels whose records differ from before, created ones included.
-std::set<int> ChangedChannels(const ChannelTable& before, const ChannelTable& after) {
-    std::set<int> changed;
-    for (int i = 0; i < UsedChannelCount(after); ++i) {
-        const ChannelRecord& record = after.Records[static_cast<std::size_t>(i)];
-        const ChannelRecord* old = FindChannel(before, record.Number);
-        if (old == nullptr || !(*old == record))
-            changed.insert(record.Number);
-    }
-    return changed;
-}
-
 }  // namespace
 
 int BatchCommand(CliSession& session, const CliCommand& command, std::ostream& out, std::ostream& err) {
@@ -229,8 +218,8 @@ int BatchCommand(CliSession& session, const CliCommand& command, std::ostream& o
     ApplyBatch(request.Fields, request.Items, {state.Data.Channels, state.Model, state, draw});
     if (!SaveDataFile(state, windows))
         return 1;
-    const std::set<int> changed = ChangedChannels(before, state.Data.Channels);
-    PrintChannelRows(state, std::vector<int>(changed.begin(), changed.end()), out);
+    // The channels the batch set up; those it cleared outside the range are left out.
+    PrintChannelRows(state, ChangedOrAddedChannels(before, state.Data.Channels), out);
     return 0;
 }
 

@@ -9,6 +9,7 @@
 #include "cli/DataFileReport.h"
 #include "files/DataFile.h"
 #include "files/DocumentWindows.h"
+#include "image/ChannelChanges.h"
 #include "image/ChannelTable.h"
 
 namespace mox::cli {
@@ -86,19 +87,6 @@ Habits HabitsFor(const AppState& state, const CliCommand& command) {
     return habits;
 }
 
-bool SameChannel(const ChannelRecord* before, const ChannelRecord* after) {
-    return before == nullptr ? after == nullptr : after != nullptr && *before == *after;
-}
-
-std::vector<int> ChangedChannels(const ChannelTable& before, const ChannelTable& after) {
-    std::vector<int> changed;
-    for (int number = 1; number <= kChannelCapacity; ++number) {
-        if (!SameChannel(FindChannel(before, number), FindChannel(after, number)))
-            changed.push_back(number);
-    }
-    return changed;
-}
-
 }  // namespace
 
 int ReorderCommand(CliSession& session, const CliCommand& command, std::ostream& out, std::ostream& err) {
@@ -121,7 +109,8 @@ int ReorderCommand(CliSession& session, const CliCommand& command, std::ostream&
     }
     if (!SaveDataFile(state, windows))
         return 1;
-    PrintChannelRows(state, ChangedChannels(before, state.Data.Channels), out);
+    // A channel the command removed is printed as its number alone.
+    PrintChannelRows(state, ChangedAddedOrRemovedChannels(before, state.Data.Channels), out);
     return 0;
 }
 

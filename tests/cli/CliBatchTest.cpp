@@ -1,6 +1,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 
 #include "cli/CliFixture.h"
 
@@ -67,6 +68,8 @@ TEST_F(CliBatchTest, AnOffsetIsClampedAndClearOutsideRemovesTheOtherChannels) {
     ASSERT_EQ(Batch({"--from", "1", "--to", "4", "--rx", "402", "--rx-step", "1000"}).ExitCode, 0);
     const CliResult batch = Batch({"--from", "1", "--to", "2", "--tx-offset", "-5", "--clear-outside"});
     ASSERT_EQ(batch.ExitCode, 0) << batch.Err;
+    // The heading and the two channels set up; the two cleared are not listed.
+    EXPECT_EQ(std::count(batch.Out.begin(), batch.Out.end(), '\n'), 3) << batch.Out;
     std::map<int, QJsonObject> channels = Channels();
     ASSERT_EQ(channels.size(), 2u);
     EXPECT_EQ(channels[1]["TxFrequency"].toString(), "400.00000");  // 397 MHz lies below the band
