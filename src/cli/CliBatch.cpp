@@ -16,6 +16,7 @@
 #include "files/DocumentWindows.h"
 #include "image/ChannelChanges.h"
 #include "image/ChannelTable.h"
+#include "services/FoldedText.h"
 
 namespace mox::cli {
 namespace {
@@ -81,7 +82,7 @@ OptionRule Tone(int tone) {
         BatchToneFields& fields = tone == 0 ? r.Fields.RxTone : r.Fields.TxTone;
         SelectBatchItem(r.Items, tone == 0 ? kBatchRxTone : kBatchTxTone, true);
         if (tone == 1) {
-            r.Fields.TxToneSameAsRx = Folded(value) == "same";
+            r.Fields.TxToneSameAsRx = FoldedText(value) == "same";
             if (r.Fields.TxToneSameAsRx)
                 return std::string();
         }

@@ -15,6 +15,7 @@
 #include "files/DataFile.h"
 #include "files/DocumentWindows.h"
 #include "image/ChannelTable.h"
+#include "services/FoldedText.h"
 #include "services/Texts.h"
 
 namespace mox::cli {
@@ -59,7 +60,7 @@ const std::vector<CliField>& Fields() {
 
 const CliField* FindField(const std::string& name) {
     for (const CliField& field : Fields()) {
-        if (Folded(field.Name) == Folded(name))
+        if (FoldedText(field.Name) == FoldedText(name))
             return &field;
     }
     return nullptr;
@@ -80,7 +81,7 @@ std::optional<int> GridEntry(AppState& state, const CliField& field, const std::
     if (const std::optional<int> index = WholeNumber(text); index && *index >= 0 && *index < count)
         return index;
     for (int i = 0; i < count; ++i) {
-        if (Folded(entries[static_cast<std::size_t>(i)]) == Folded(text))
+        if (FoldedText(entries[static_cast<std::size_t>(i)]) == FoldedText(text))
             return i;
     }
     return std::nullopt;

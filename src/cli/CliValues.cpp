@@ -4,18 +4,10 @@
 #include <charconv>
 
 #include "codecs/Tones.h"
+#include "services/FoldedText.h"
 #include "services/Texts.h"
 
 namespace mox::cli {
-
-std::string Folded(std::string_view text) {
-    std::string folded;
-    for (char c : text) {
-        if (c != ' ')
-            folded += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return folded;
-}
 
 std::optional<int> WholeNumber(const std::string& text) {
     int value = 0;
@@ -34,11 +26,11 @@ std::string EnglishText(AppState& state, int number) {
 }
 
 std::optional<int> ToneCode(AppState& state, const std::string& text) {
-    const std::string folded = Folded(text);
-    if (folded == "off" || folded == Folded(EnglishText(state, 14013)))
+    const std::string folded = FoldedText(text);
+    if (folded == "off" || folded == FoldedText(EnglishText(state, 14013)))
         return 0;
     for (int code = 1; code < kToneCount; ++code) {
-        if (Folded(ToneText(code, "")) == folded)
+        if (FoldedText(ToneText(code, "")) == folded)
             return code;
     }
     return std::nullopt;

@@ -8,8 +8,6 @@
 
 namespace mox::cli {
 
-// Compared without regard to case and blanks: "12.5 kHz", "12.5khz" and "12.5 KHZ" are one entry.
-std::string Folded(std::string_view text);
 // A whole decimal number and nothing else.
 std::optional<int> WholeNumber(const std::string& text);
 // The texts a user types for list entries are the English ones, whatever language the tool shows its

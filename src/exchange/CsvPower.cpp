@@ -1,28 +1,19 @@
 #include "exchange/CsvPower.h"
 
-#include <cctype>
 #include <charconv>
 #include <optional>
 
 #include "exchange/ChannelCsvExport.h"
+#include "services/FoldedText.h"
 
 namespace mox {
 
 namespace {
 
-std::string Folded(const std::string& text) {
-    std::string folded;
-    for (char c : text) {
-        if (c != ' ')
-            folded += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return folded;
-}
-
 std::optional<int> PowerName(const std::string& text) {
-    const std::string folded = Folded(text);
+    const std::string folded = FoldedText(text);
     for (std::size_t i = 0; i < kCsvPowerNames.size(); ++i) {
-        if (Folded(std::string(kCsvPowerNames[i])) == folded)
+        if (FoldedText(kCsvPowerNames[i]) == folded)
             return static_cast<int>(i);
     }
     return std::nullopt;
@@ -30,7 +21,7 @@ std::optional<int> PowerName(const std::string& text) {
 
 // "4.0W", "0.5 W", "5w": a number, then "W".
 std::optional<double> Watts(const std::string& text) {
-    const std::string folded = Folded(text);
+    const std::string folded = FoldedText(text);
     if (folded.size() < 2 || folded.back() != 'w')
         return std::nullopt;
     double watts = 0;
