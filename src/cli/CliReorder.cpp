@@ -1,11 +1,11 @@
 #include "cli/CliReorder.h"
 
-#include <charconv>
 #include <optional>
 #include <ostream>
 
 #include "app/ChannelCommand.h"
 #include "channels/HabitsFile.h"
+#include "cli/CliValues.h"
 #include "cli/DataFileReport.h"
 #include "files/DataFile.h"
 #include "files/DocumentWindows.h"
@@ -25,10 +25,8 @@ public:
 };
 
 std::optional<int> ChannelNumber(const std::string& text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < 1 ||
-        value > kChannelCapacity)
+    const std::optional<int> value = WholeNumber(text);
+    if (!value || *value < 1 || *value > kChannelCapacity)
         return std::nullopt;
     return value;
 }

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
+#include <optional>
 #include <stdexcept>
 #include <string_view>
+
+#include "cli/CliValues.h"
 
 namespace mox::cli {
 namespace {
@@ -77,11 +79,6 @@ std::vector<SettingField> GroupFields(SettingGroup group, std::vector<SettingSet
     return fields;
 }
 
-bool ParseWholeNumber(const std::string& text, int& value) {
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return !text.empty() && error == std::errc() && end == text.data() + text.size();
-}
-
 std::string ValuesText(const std::vector<int>& values) {
     if (values.empty())
         return "nothing";
@@ -103,9 +100,8 @@ SettingSetter ChoiceSetter(std::function<std::vector<int>(const SettingsTarget&)
     return [values = std::move(values), choose = std::move(choose)](SettingsTarget& target,
                                                                     const std::string& text) -> std::string {
         const std::vector<int> offered = values(target);
-        int value = 0;
-        const auto found =
-            ParseWholeNumber(text, value) ? std::find(offered.begin(), offered.end(), value) : offered.end();
+        const std::optional<int> value = WholeNumber(text);
+        const auto found = value ? std::find(offered.begin(), offered.end(), *value) : offered.end();
         if (found == offered.end())
             return "it takes " + ValuesText(offered);
         choose(target, static_cast<int>(found - offered.begin()));

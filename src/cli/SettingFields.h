@@ -52,8 +52,6 @@ const SettingField* FindSettingField(const std::string& name);
 // settings, each with the setter at its place in `setters`.
 std::vector<SettingField> GroupFields(SettingGroup group, std::vector<SettingSetter> setters);
 
-// A whole number in decimal and nothing else; false when the text is no such number.
-bool ParseWholeNumber(const std::string& text, int& value);
 // "1..5" for a run of numbers, "0, 2, 10, 20" otherwise.
 std::string ValuesText(const std::vector<int>& values);
 
