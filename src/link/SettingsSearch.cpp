@@ -37,7 +37,9 @@ SettingsSearch::Outcome SettingsSearch::Start() {
     m_progress.SetCaption(SearchCaption(m_state.Language.CurrentLanguage));
     m_channel.Close();
     m_candidates.clear();
-    if (m_state.VistaFlag) {
+    if (m_ownPortOnly) {
+        m_candidates.push_back(m_state.Link.PortNumber);
+    } else if (m_state.VistaFlag) {
         for (int number = 1; number <= kVistaPortCount; ++number)
             m_candidates.push_back(number);
     } else {
@@ -147,7 +149,8 @@ void SettingsSearch::Adopt(const Candidate& candidate) {
     m_state.Link.PortNumber = candidate.PortNumber;
     m_state.Link.Handshaking = candidate.Handshaking;
     m_state.Link.StopBits = candidate.StopBits;
-    SaveLinkSettings(m_state.Paths.SetupFile, m_state.Link);
+    if (!m_ownPortOnly)
+        SaveLinkSettings(m_state.Paths.SetupFile, m_state.Link);
     m_shell.ShowPortStatus(GetLanguageText(m_state, 12008) + WholeNumberText(candidate.PortNumber));
 }
 

@@ -43,6 +43,9 @@ public:
     Outcome OnReply(const Bytes& reply);
     Outcome OnPortLost();
 
+    // See TransferOptions::SearchOwnPortOnly.
+    void SearchOwnPortOnly(bool ownPortOnly) { m_ownPortOnly = ownPortOnly; }
+
     // What the last search tried, port by port; empty when there was no port to try.
     const std::vector<SearchAttempt>& Attempts() const { return m_attempts; }
 
@@ -74,6 +77,7 @@ private:
     Candidate m_current;
     std::optional<Candidate> m_fallback;
     std::vector<SearchAttempt> m_attempts;
+    bool m_ownPortOnly = false;
 };
 
 }  // namespace mox

@@ -45,6 +45,7 @@ TransferEngine::~TransferEngine() = default;
 void TransferEngine::SetOptions(const TransferOptions& options) {
     m_options = options;
     m_channel.Recorder = options.Recorder;
+    m_search.SearchOwnPortOnly(options.SearchOwnPortOnly);
 }
 
 bool TransferEngine::IsBusy() const {

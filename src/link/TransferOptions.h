@@ -14,6 +14,9 @@ struct TransferOptions {
     std::filesystem::path BackupFolder;
     // Hears the serial traffic; null: none is recorded.
     TrafficRecorder* Recorder = nullptr;
+    // The search for working link settings tries the link's own port only and keeps what it finds to
+    // this transfer: with radios on several ports at once, another port belongs to another radio.
+    bool SearchOwnPortOnly = false;
 };
 
 }  // namespace mox
