@@ -23,7 +23,8 @@ const std::map<std::string, CommandShape>& Commands() {
          {CliCommandKind::Read, {"--port=", "--password=", "--yes", "--no-backup", "--trace="}, true}},
         {"write",
          {CliCommandKind::Write,
-          {"--port=", "--password=", "--yes", "--verify", "--no-backup", "--trace="},
+          {"--port=", "--password=", "--yes", "--verify", "--no-backup", "--trace=", "--repeat",
+           "--count=", "--report="},
           true}},
         {"info", {CliCommandKind::Info, {"--port=", "--json", "--trace="}, false}},
         {"new", {CliCommandKind::New, {"--model=", "--band="}, true}},
@@ -62,11 +63,24 @@ bool ParseBand(const std::string& text, int& band) {
     return error == std::errc() && end == text.data() + text.size() && band >= 0 && band <= 255;
 }
 
+bool ParseCount(const std::string& text, int& count) {
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
+    return error == std::errc() && end == text.data() + text.size() && count >= 1;
+}
+
 std::string SetOption(CliCommand& command, const std::string& name, const std::string& value) {
     if (command.Kind == CliCommandKind::Batch)
         command.BatchOptions.emplace_back(name, value);
-    else if (name == "--port")
-        command.Port = value;
+    else if (name == "--port") {
+        if (command.Ports.empty())
+            command.Port = value;
+        command.Ports.push_back(value);
+    } else if (name == "--count") {
+        if (!ParseCount(value, command.Count))
+            return "bad radio count: " + value;
+        command.Repeat = true;
+    } else if (name == "--report")
+        command.ReportFile = value;
     else if (name == "--password") {
         if (value.size() > 4)
             return "a password has at most 4 characters";
@@ -92,6 +106,8 @@ void SetFlag(CliCommand& command, const std::string& name) {
         command.Json = true;
     else if (name == "--shift")
         command.Shift = true;
+    else if (name == "--repeat")
+        command.Repeat = true;
     else if (name == "--verify")
         command.Verify = true;
     else if (name == "--no-backup")
@@ -144,6 +160,16 @@ std::string TakePairs(CliCommand& command, std::vector<std::string>& words) {
         command.Edits.assign(words.begin() + 1, words.end());
         words.resize(1);
     }
+    return {};
+}
+
+// One trace file cannot tell the traffic of several ports apart.
+std::string CheckFleetOptions(const CliCommand& command) {
+    const bool fleet = command.Ports.size() > 1 || command.Repeat;
+    if (fleet && !command.TraceFile.empty())
+        return "--trace takes one port and one radio";
+    if (!command.ReportFile.empty() && !fleet)
+        return "--report needs several ports or --repeat";
     return {};
 }
 
@@ -215,6 +241,7 @@ CliParseResult ParseCliArgs(const std::vector<std::string>& args) {
     }
     if (!files.empty())
         command.File = files[0];
+    result.Error = CheckFleetOptions(command);
     return result;
 }
 
@@ -222,6 +249,9 @@ std::string CliUsage() {
     return "usage: moxcps-cli read [--port P] [--password PW] [--yes] [--no-backup] [--trace FILE] OUT.dat\n"
            "       moxcps-cli write [--port P] [--password PW] [--yes] [--verify] [--no-backup]\n"
            "                        [--trace FILE] IN.dat\n"
+           "       moxcps-cli write --port P --port P [--port ...] [--verify] [--yes] IN.dat\n"
+           "       moxcps-cli write --repeat [--count N] [--report FILE.csv] [--port P ...] IN.dat\n"
+           "       moxcps-cli read --port P --port P [--port ...] [--yes] OUT.dat\n"
            "       moxcps-cli info [--port P] [--json] [--trace FILE]\n"
            "       moxcps-cli new [--model CODE] [--band N] OUT.dat\n"
            "       moxcps-cli show [--json] FILE.dat\n"
@@ -276,6 +306,13 @@ std::string CliUsage() {
            "set-up does and prints the rows of the channels it changed; only --rx creates channels.\n"
            "Steps are in kHz and snap to 5 or 6.25 kHz; P is 0, 1 or 2; --set takes any other item by\n"
            "its channel field name and stored value (BusyLock=2, ScanSkip=1, AutoDial1=3, ...).\n"
+           "With several --port, write writes the same data to the radios on all of them at once and\n"
+           "read saves each radio as OUT-COMn.dat; each port has a progress line, and a table lists per\n"
+           "radio its model, band and version, the result (written, verified, read, failed and why) and\n"
+           "the time. --yes agrees to the same band family question for all radios; any other question\n"
+           "stops that radio alone. --repeat writes a radio, then waits on its port for the next one\n"
+           "(taken off, another put on), until Ctrl+C (which ends after the radio being written) or\n"
+           "--count N radios; --report FILE.csv lists them (time, port, model, band, version, result).\n"
            "Exit status: 0 success, 1 failed or cancelled, 2 usage error.\n";
 }
 

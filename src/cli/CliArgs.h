@@ -31,7 +31,9 @@ enum class CliCommandKind {
 // One command line of moxcps-cli.
 struct CliCommand {
     CliCommandKind Kind = CliCommandKind::Help;
-    std::string Port;      // a port number of the port map or a device path; empty: the link settings'
+    std::string Port;  // a port number of the port map or a device path; empty: the link settings'
+    // read and write: every --port given, in order; with more than one, all radios at once.
+    std::vector<std::string> Ports;
     std::string Password;  // the programming password, when given
     bool PasswordGiven = false;
     bool Yes = false;
@@ -58,6 +60,11 @@ struct CliCommand {
     bool KeepLocations = false;
     bool Merge = false;
     bool Strict = false;
+    // write: --repeat waits for the next radio on each port after writing one, until Ctrl+C or --count N
+    // radios (which implies --repeat); --report writes one CSV line per radio.
+    bool Repeat = false;
+    int Count = 0;
+    std::string ReportFile;
     // batch: its options in the order given, each with its value (empty for a flag).
     std::vector<std::pair<std::string, std::string>> BatchOptions;
 };

@@ -79,6 +79,14 @@ CliSession::~CliSession() {
 bool CliSession::SelectPort(const std::string& port) {
     if (port.empty())
         return true;
+    const int number = PortNumberOf(port);
+    if (number < 1)
+        return false;
+    m_state.Link.PortNumber = number;
+    return true;
+}
+
+int CliSession::PortNumberOf(const std::string& port) {
     int number = 0;
     if (std::optional<int> given = PortNumberText(port)) {
         number = m_ports.DevicePath(*given).empty() ? 0 : *given;
@@ -87,10 +95,9 @@ bool CliSession::SelectPort(const std::string& port) {
     }
     if (number < 1) {
         m_err << "moxcps-cli: no serial port " << port << '\n';
-        return false;
+        return 0;
     }
-    m_state.Link.PortNumber = number;
-    return true;
+    return number;
 }
 
 void CliSession::RunTransfer(const std::function<void(TransferEngine&)>& start) {

@@ -52,6 +52,8 @@ public:
     // --port: a number of the port map or a device path, which is mapped when it is new. False, with
     // a message, when it names no port.
     bool SelectPort(const std::string& port);
+    // The port number --port names, mapping a new device path; 0, with a message, when it names none.
+    int PortNumberOf(const std::string& port);
     // Starts a transfer and runs the event loop until the engine is idle again; then the remembered
     // feature flags are written, as the GUI does at exit.
     void RunTransfer(const std::function<void(TransferEngine&)>& start);
@@ -59,6 +61,7 @@ public:
     // Verification, backups and trace of the transfers to come.
     TransferOptions& Options() { return m_options; }
     const Clock& TraceClock() const { return m_clock; }
+    TimerFactory& Timers() { return m_timers; }
 
 private:
     AppState m_state;

@@ -11,6 +11,7 @@
 #include "cli/CliBatch.h"
 #include "cli/CliCommands.h"
 #include "cli/CliExchange.h"
+#include "cli/CliFleet.h"
 #include "cli/CliReorder.h"
 #include "cli/CliSession.h"
 #include "cli/CliSet.h"
@@ -24,6 +25,8 @@ int Run(const mox::cli::CliCommand& command) {
     using namespace mox::cli;
     TerminalPrompter prompter(command.Yes, isatty(STDIN_FILENO) != 0, std::cin, std::cerr);
     CliSession session(mox::RunningProgramPaths(), prompter, std::cerr, isatty(STDERR_FILENO) != 0);
+    if (IsFleetCommand(command))
+        return FleetCommand(session, command, std::cout, std::cerr);
     switch (command.Kind) {
         case CliCommandKind::Read:
             return ReadCommand(session, command, std::cerr);

@@ -25,19 +25,28 @@ void CliFixture::SetUp() {
 
 void CliFixture::TearDown() {
     StopRadio();
+    while (!m_otherRadios.empty())
+        StopRadioAt(m_otherRadios.begin()->first);
+}
+
+// Empty when the simulator did not come up (the test has failed then).
+std::unique_ptr<QProcess> CliFixture::StartSimulator(const std::string& link, const QStringList& options) {
+    auto radio = std::make_unique<QProcess>();
+    radio->setProgram(QString::fromStdString((BuiltProgramFolder() / "moxsim").string()));
+    radio->setArguments(QStringList{"--link", QString::fromStdString(link)} + options);
+    radio->start();
+    EXPECT_TRUE(radio->waitForStarted());
+    QElapsedTimer waited;
+    waited.start();
+    while (!std::filesystem::is_symlink(link) && waited.elapsed() < 5000)
+        QThread::msleep(10);
+    EXPECT_TRUE(std::filesystem::is_symlink(link)) << radio->readAllStandardError().toStdString();
+    return radio;
 }
 
 void CliFixture::StartRadio(const QStringList& options) {
-    m_radio = std::make_unique<QProcess>();
-    m_radio->setProgram(QString::fromStdString((BuiltProgramFolder() / "moxsim").string()));
-    m_radio->setArguments(QStringList{"--link", QString::fromStdString(Link())} + options);
-    m_radio->start();
-    ASSERT_TRUE(m_radio->waitForStarted());
-    QElapsedTimer waited;
-    waited.start();
-    while (!std::filesystem::is_symlink(Link()) && waited.elapsed() < 5000)
-        QThread::msleep(10);
-    ASSERT_TRUE(std::filesystem::is_symlink(Link())) << m_radio->readAllStandardError().toStdString();
+    m_radio = StartSimulator(Link(), options);
+    ASSERT_TRUE(std::filesystem::is_symlink(Link()));
 }
 
 void CliFixture::StopRadio() {
@@ -48,23 +57,43 @@ void CliFixture::StopRadio() {
     m_radio.reset();
 }
 
-CliResult CliFixture::RunCli(const QStringList& args) {
-    QProcess cli;
+std::string CliFixture::StartRadioAt(const std::string& name, const QStringList& options) {
+    const std::string link = (m_folder.Root() / name).string();
+    m_otherRadios[name] = StartSimulator(link, options);
+    return link;
+}
+
+void CliFixture::StopRadioAt(const std::string& name) {
+    auto radio = m_otherRadios.find(name);
+    if (radio == m_otherRadios.end())
+        return;
+    radio->second->terminate();
+    radio->second->waitForFinished(5000);
+    m_otherRadios.erase(radio);
+}
+
+std::unique_ptr<QProcess> CliFixture::StartCli(const QStringList& args) {
+    auto cli = std::make_unique<QProcess>();
     // Backups and traces go into the test's own folder, never the user's.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_DATA_HOME", QString::fromStdString(UserData().string()));
-    cli.setProcessEnvironment(environment);
-    cli.start(QString::fromStdString((m_folder.ProgramFolder() / "moxcps-cli").string()), args);
-    cli.closeWriteChannel();
+    cli->setProcessEnvironment(environment);
+    cli->start(QString::fromStdString((m_folder.ProgramFolder() / "moxcps-cli").string()), args);
+    cli->closeWriteChannel();
+    return cli;
+}
+
+CliResult CliFixture::RunCli(const QStringList& args) {
+    std::unique_ptr<QProcess> cli = StartCli(args);
     CliResult result;
-    if (!cli.waitForFinished(kProcessTimeoutMs)) {
-        cli.kill();
-        cli.waitForFinished();
+    if (!cli->waitForFinished(kProcessTimeoutMs)) {
+        cli->kill();
+        cli->waitForFinished();
         return result;
     }
-    result.ExitCode = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
-    result.Out = cli.readAllStandardOutput().toStdString();
-    result.Err = cli.readAllStandardError().toStdString();
+    result.ExitCode = cli->exitStatus() == QProcess::NormalExit ? cli->exitCode() : -1;
+    result.Out = cli->readAllStandardOutput().toStdString();
+    result.Err = cli->readAllStandardError().toStdString();
     return result;
 }
 

@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QStringList>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -29,7 +30,12 @@ protected:
     void StartRadio(const QStringList& options = {});
     // Ends moxsim with SIGTERM, so that it saves its memory (when started with --save).
     void StopRadio();
+    // Another moxsim on a link of its own, named `name` in the fixture's folder; returns the link.
+    std::string StartRadioAt(const std::string& name, const QStringList& options = {});
+    void StopRadioAt(const std::string& name);
     CliResult RunCli(const QStringList& args);
+    // The tool started with these arguments, not waited for.
+    std::unique_ptr<QProcess> StartCli(const QStringList& args);
 
     std::string Link() const { return (m_folder.Root() / "radio").string(); }
     std::filesystem::path File(const std::string& name) const { return m_folder.Root() / name; }
@@ -44,8 +50,11 @@ protected:
     }
 
 private:
+    std::unique_ptr<QProcess> StartSimulator(const std::string& link, const QStringList& options);
+
     TempFolder m_folder;
     std::unique_ptr<QProcess> m_radio;
+    std::map<std::string, std::unique_ptr<QProcess>> m_otherRadios;
 };
 
 }  // namespace mox::test
