@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QMap>
+#include <QPointer>
 #include <QTimer>
 #include <array>
 #include <filesystem>
@@ -45,6 +46,8 @@ struct MainWindowDevices {
     FileDialogs& Dialogs;
     // Where backups and traces are kept; empty: nowhere.
     std::filesystem::path UserData = {};
+    // A port of its own for each radio written at once; empty: the system's serial ports.
+    std::function<std::unique_ptr<SerialPort>()> MakePort = {};
 };
 
 // The multiple-document main window: menus, tool bar, navigation pane, status bar and the child
@@ -183,6 +186,9 @@ private:
     // Whether an open window offers this method (windows reach each other by name and method).
     static bool HasMethod(const QWidget* window, const char* signature);
     void ExchangeCommand(const std::function<void()>& command);
+    // Program > "Write to several radios...", opened once; while it writes, the document is locked.
+    void OpenFleetWindow();
+    void SetDocumentLocked(bool locked);
     // Calls CommitEdit() on each of these open windows that has it.
     void CommitEdits(const QList<QWidget*>& windows);
 
@@ -203,6 +209,7 @@ private:
     QMap<QString, std::function<void()>> m_handlers;
     QTimer m_clock;
     QImage m_background;
+    QPointer<QWidget> m_fleetWindow;
 };
 
 }  // namespace mox

@@ -2,10 +2,12 @@
 #include <QAction>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "app/DocumentLock.h"
 #include "app/ExchangeCommands.h"
 #include "app/MainWindowTexts.h"
 #include "app/TransferChoices.h"
@@ -22,8 +24,10 @@
 #include "files/ui/FrmBackups.h"
 #include "image/ui/FrmModelInfo.h"
 #include "link/TransferEngine.h"
+#include "link/ui/FrmFleet.h"
 #include "link/ui/FrmPassWord.h"
 #include "link/ui/FrmSetComm.h"
+#include "platform/QtSerialPort.h"
 
 namespace mox {
 
@@ -119,6 +123,7 @@ void frmMain::ConnectCommands() {
     m_handlers.insert("MnuLocalInfo", [this] { ReadRMGDataFromRadio(); });
     m_handlers.insert("mnuReadFromRadio", [this] { m_engine->ReadFromRadio(); });
     m_handlers.insert("mnuWriteToRadio", [this] { m_engine->WriteToRadio(); });
+    m_handlers.insert("mnuFleetWrite", [this] { OpenFleetWindow(); });
     m_handlers.insert("mnuComm", [this] { PortSettings(); });
     m_handlers.insert("mnuLanguage", [this] { LanguageSettings(); });
     m_handlers.insert("MnuInit", [this] { Initialise(); });
@@ -185,6 +190,35 @@ void frmMain::ExchangeCommand(const std::function<void()>& command) {
     command();
 }
 
+void frmMain::OpenFleetWindow() {
+    if (m_fleetWindow) {
+        m_fleetWindow->raise();
+        m_fleetWindow->activateWindow();
+        return;
+    }
+    CommitAllEditors();
+    FrmFleet::Devices devices{Ports, m_devices.MakePort, m_devices.Timers, m_traceClock};
+    if (!devices.MakePort)
+        devices.MakePort = [] { return std::make_unique<QtSerialPort>(); };
+    auto* window = new FrmFleet(
+        m_state, devices, ChosenTransferOptions(m_devices.Store, m_devices.UserData, *m_trace),
+        [this](bool locked) { SetDocumentLocked(locked); }, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    m_fleetWindow = window;
+    window->show();
+}
+
+// The open editors show the data but take no input; the commands that would change the data are not
+// offered.
+void frmMain::SetDocumentLocked(bool locked) {
+    m_state.Document.Locked = locked;
+    for (QMdiSubWindow* child : MdiArea->subWindowList()) {
+        if (child->widget() != nullptr)
+            child->widget()->setEnabled(!locked);
+    }
+    UpdateCommandAvailability();
+}
+
 void frmMain::ModelInfo() {
     FrmModelInfo dialog(m_state, this);
     dialog.exec();
@@ -214,6 +248,8 @@ void frmMain::Initialise() {
 }
 
 void frmMain::RunEntry(const QString& entryName) {
+    if (m_state.Document.Locked && !OfferedWhileLocked(entryName.toStdString()))
+        return;
     if (const auto handler = m_handlers.constFind(entryName); handler != m_handlers.constEnd()) {
         (*handler)();
         return;
@@ -238,6 +274,8 @@ void frmMain::UpdateChannelCommandEnabling(int number) {
 // has their windows. Cut, copy and paste also depend on the channel list's position.
 void frmMain::UpdateCommandAvailability() {
     auto offered = [this](const QString& entry) {
+        if (m_state.Document.Locked && !OfferedWhileLocked(entry.toStdString()))
+            return false;
         const char* window = WindowOfEntry(entry);
         if (entry == "MnuCHCut" || entry == "MnuCHCopy") {
             if (!m_channelCommands.CutCopy)

@@ -87,6 +87,7 @@ const std::vector<MenuTable>& Menus() {
         {{"mnuProgram", 10300},                                                 // texts
          {{"mnuReadFromRadio", 10301, nullptr, QKeySequence("Ctrl+R"), kNone},  // texts
           {"mnuWriteToRadio", 10302, nullptr, QKeySequence("Ctrl+W"), kNone},   // texts
+          {"mnuFleetWrite", 32100, nullptr, {}, kNone},                         // texts
           {"MnuProPassWord", 10303, nullptr, QKeySequence("Ctrl+P"), kNone}}},  // texts
         {{"mnuSet", 10400},                                                     // texts
          {{"mnuComm", 10401, nullptr, {}, kNone},                               // texts

@@ -83,8 +83,8 @@ std::string GuiFixture::ReadSetup(const std::string& key) const {
 }
 
 frmMain& GuiFixture::Main(const std::function<void(frmMain&)>& registerWindows) {
-    main =
-        std::make_unique<frmMain>(state, MainWindowDevices{port, enumerator, time, store, dialogs, userData});
+    main = std::make_unique<frmMain>(
+        state, MainWindowDevices{port, enumerator, time, store, dialogs, userData, makePort});
     if (registerWindows)
         registerWindows(*main);
     main->MDIForm_Load();

@@ -110,6 +110,8 @@ protected:
     ScriptedFileDialogs dialogs;
     // Where the main window keeps backups and traces; empty: nowhere.
     std::filesystem::path userData;
+    // The ports of radios written at once; empty: the system's.
+    std::function<std::unique_ptr<SerialPort>()> makePort;
     std::unique_ptr<frmMain> main;
 };
 
