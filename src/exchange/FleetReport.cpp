@@ -1,20 +1,9 @@
 #include "exchange/FleetReport.h"
 
 #include "exchange/CsvText.h"
+#include "services/NewestFiles.h"
 
 namespace mox {
-
-namespace {
-
-std::string LocalTimeText(std::time_t when) {
-    std::tm local{};
-    localtime_r(&when, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
-    return text;
-}
-
-}  // namespace
 
 std::string FleetPortName(int portNumber) {
     return "COM" + std::to_string(portNumber);
@@ -39,7 +28,7 @@ std::string FleetReportCsv(const std::vector<FleetRadioResult>& results) {
     for (const FleetRadioResult& result : results) {
         const bool answered = !result.Identity.ModelCode.empty();
         const std::vector<std::string> fields = {
-            LocalTimeText(result.EndedAt),
+            LocalTimeText(result.EndedAt, "%Y-%m-%d %H:%M:%S"),
             FleetPortName(result.PortNumber),
             result.Identity.ModelCode,
             answered ? std::to_string(result.Identity.BandCode) : std::string(),

@@ -55,10 +55,14 @@ std::filesystem::path FreeFileName(const std::filesystem::path& folder, const st
 }
 
 std::string TimeStampText(std::time_t when) {
+    return LocalTimeText(when, "%Y%m%d-%H%M%S");
+}
+
+std::string LocalTimeText(std::time_t when, const char* format) {
     std::tm local{};
     localtime_r(&when, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
+    char text[64];
+    std::strftime(text, sizeof text, format, &local);
     return text;
 }
 

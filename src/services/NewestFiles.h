@@ -25,5 +25,7 @@ std::filesystem::path FreeFileName(const std::filesystem::path& folder, const st
 
 // "YYYYMMDD-HHMMSS" of a local time.
 std::string TimeStampText(std::time_t when);
+// A local time in a strftime format.
+std::string LocalTimeText(std::time_t when, const char* format);
 
 }  // namespace mox

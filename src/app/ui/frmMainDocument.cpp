@@ -124,6 +124,13 @@ void frmMain::ClosePort() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    // Radios are being written: closing now would leave them half written. The window that writes
+    // them comes forward instead; its Stop ends the run after the radios in hand.
+    if (m_state.Document.Locked) {
+        event->ignore();
+        OpenFleetWindow();
+        return;
+    }
     std::optional<WindowPlacement> placement;
     if (!isMinimized())
         placement = WindowPlacement{PixelsToTwips(x()), PixelsToTwips(y()), PixelsToTwips(width()),

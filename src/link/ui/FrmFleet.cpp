@@ -83,6 +83,9 @@ FrmFleet::FrmFleet(const LinkContext& document, Devices devices, TransferOptions
          UiText(document, 32110), UiText(document, 32111), UiText(document, 32112)});
     RadioRows->setEditTriggers(QAbstractItemView::NoEditTriggers);
     RadioRows->verticalHeader()->hide();
+    // The reason of a failure takes what room there is; the other columns only what they hold.
+    RadioRows->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    RadioRows->horizontalHeader()->setSectionResizeMode(kProgress, QHeaderView::Fixed);
     RadioRows->horizontalHeader()->setSectionResizeMode(kResult, QHeaderView::Stretch);
     connect(CommandStart, &QPushButton::clicked, this, &FrmFleet::OnStart);
     connect(CommandStop, &QPushButton::clicked, this, &FrmFleet::OnStop);
@@ -216,6 +219,7 @@ void FrmFleet::RadioFinished(const FleetRadioResult& result) {
             break;
     }
     SetCell(row, kResult, text);
+    RadioRows->item(row, kResult)->setToolTip(text);
 }
 
 int FrmFleet::AddRow(int portNumber) {
