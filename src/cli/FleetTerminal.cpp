@@ -63,6 +63,9 @@ void FleetTerminal::PortChanged(const FleetPortStatus& status) {
 
 void FleetTerminal::RadioFinished(const FleetRadioResult& result) {
     m_lastResult[result.PortNumber] = FleetResultText(result);
+    // The last block is acknowledged after the last percentage was shown.
+    if (result.Outcome != FleetOutcome::Failed)
+        m_statuses[result.PortNumber].Percent = 100;
     if (m_live)
         Redraw();
     else
