@@ -53,7 +53,7 @@ bool ExportChannels(AppState& state, FileDialogs& dialogs) {
     const auto path = dialogs.SaveFileName(ChannelCsvFilter(state), proposed.string());
     if (!path)
         return false;
-    if (ReplaceFileContent(*path, ExportChannelsCsv(state.Data.Channels)))
+    if (ReplaceFileContent(*state.Files, *path, ExportChannelsCsv(state.Data.Channels)))
         return true;
     ShowMessage(state, kFileErrorText);
     return false;

@@ -20,8 +20,8 @@ bool LoadTestDataFile(const std::filesystem::path& path, TestData& data) {
     return true;
 }
 
-bool SaveTestDataFile(const std::filesystem::path& path, const TestData& data) {
-    return ReplaceFileContent(path, data);
+bool SaveTestDataFile(FileSystem& files, const std::filesystem::path& path, const TestData& data) {
+    return ReplaceFileContent(files, path, data);
 }
 
 }  // namespace mox

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "factory/TestData.h"
+#include "services/FileSystem.h"
 
 namespace mox {
 
@@ -16,6 +17,6 @@ std::optional<std::filesystem::path> TestDataPathOf(const std::filesystem::path&
 bool LoadTestDataFile(const std::filesystem::path& path, TestData& data);
 
 // The 16 bytes become the whole file content. False when the file could not be written.
-bool SaveTestDataFile(const std::filesystem::path& path, const TestData& data);
+bool SaveTestDataFile(FileSystem& files, const std::filesystem::path& path, const TestData& data);
 
 }  // namespace mox

@@ -7,7 +7,6 @@
 #include "files/DataFileLayout.h"
 #include "image/Models.h"
 #include "services/FileBytes.h"
-#include "services/FileReplace.h"
 #include "services/FixedText.h"
 #include "services/NewestFiles.h"
 #include "services/NumberText.h"
@@ -73,9 +72,8 @@ std::filesystem::path WriteBackup(const std::filesystem::path& folder, const Doc
     companion.Tag = FixedText<4>{'V', '2', '0', '0'};
     const std::filesystem::path path =
         FreeFileName(folder, BackupStem(when, state.Model.ModelCode, state.Model.BandCode, kind), kExtension);
-    if (!ReplaceFileContent(path, EncodeDataRecord(data)))
+    if (!ReplaceFilesTogether(*state.Files, DataFileWithCompanion(path, data, companion)))
         return {};
-    WriteCompanionFile(path, companion);
     KeepNewestFiles(folder, kExtension, kBackupsKept);
     return path;
 }

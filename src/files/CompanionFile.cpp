@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "files/DataFileLayout.h"
 #include "services/FileBytes.h"
-#include "services/FileReplace.h"
 #include "services/SiblingPath.h"
 
 namespace mox {
@@ -28,13 +28,15 @@ CompanionRecord ReadCompanionFile(const std::filesystem::path& dataPath) {
     return companion;
 }
 
-bool WriteCompanionFile(const std::filesystem::path& dataPath, const CompanionRecord& companion) {
-    const auto path = CompanionPathOf(dataPath);
-    if (!path)
-        return false;
-    std::vector<std::uint8_t> bytes(companion.Tag.begin(), companion.Tag.end());
-    bytes.push_back(companion.AlarmMode);
-    return ReplaceFileContent(*path, bytes);
+std::vector<FileContent> DataFileWithCompanion(const std::filesystem::path& dataPath, const RadioData& data,
+                                               const CompanionRecord& companion) {
+    std::vector<FileContent> files{{dataPath, EncodeDataRecord(data)}};
+    if (const auto path = CompanionPathOf(dataPath)) {
+        std::vector<std::uint8_t> bytes(companion.Tag.begin(), companion.Tag.end());
+        bytes.push_back(companion.AlarmMode);
+        files.push_back({*path, bytes});
+    }
+    return files;
 }
 
 }  // namespace mox

@@ -4,8 +4,10 @@
 #include <filesystem>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "records/RadioData.h"
+#include "services/FileReplace.h"
 
 namespace mox {
 
@@ -17,7 +19,8 @@ std::optional<std::filesystem::path> CompanionPathOf(const std::filesystem::path
 // The tag and AlarmMode of the companion file; "V200" and 1 when it is missing or not 5 bytes long.
 CompanionRecord ReadCompanionFile(const std::filesystem::path& dataPath);
 
-// False when the file could not be written; the data file does not depend on it.
-bool WriteCompanionFile(const std::filesystem::path& dataPath, const CompanionRecord& companion);
+// What saving data at `dataPath` writes: the data file and, where its name has one, the companion.
+std::vector<FileContent> DataFileWithCompanion(const std::filesystem::path& dataPath, const RadioData& data,
+                                               const CompanionRecord& companion);
 
 }  // namespace mox

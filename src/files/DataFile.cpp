@@ -11,7 +11,6 @@
 #include "files/DataFileLayout.h"
 #include "image/Models.h"
 #include "services/FileBytes.h"
-#include "services/FileReplace.h"
 #include "services/FixedText.h"
 #include "services/Texts.h"
 #include "services/Versions.h"
@@ -128,15 +127,16 @@ bool SaveDataFile(DocumentContext& state, DocumentWindows& windows) {
     SyncModelRecord(state.Model, state.Data.Model);
     state.Companion.Tag = kProgramTag;
     const std::filesystem::path path = state.Document.CurrentPath;
-    if (!ReplaceFileContent(path, EncodeDataRecord(state.Data))) {
-        ShowMessage(state, 9002);
-        return false;
-    }
-    // The data file is whole without these two; a failure to write them is not reported.
-    WriteCompanionFile(path, state.Companion);
+    // The alarm mode lives in the companion and the calibration values in the test data file: data
+    // whose companion or test data were not written are not saved, whatever the data file holds.
+    std::vector<FileContent> files = DataFileWithCompanion(path, state.Data, state.Companion);
     if (state.FactoryTestMode) {
         if (const auto ted = TestDataPathOf(path))
-            SaveTestDataFile(*ted, state.WorkingTestData);
+            files.push_back({*ted, {state.WorkingTestData.begin(), state.WorkingTestData.end()}});
+    }
+    if (!ReplaceFilesTogether(*state.Files, files)) {
+        ShowMessage(state, 9002);
+        return false;
     }
     state.SavedData = state.Data;
     state.SavedCompanion = state.Companion;

@@ -9,9 +9,9 @@
 namespace mox {
 
 // Writes the working data to the current path (data file, companion file and, in factory test mode,
-// the test data file) and makes it the saved copy; each file is saved as ReplaceFileContent saves. On
-// failure (a protected file among them) message 9002; the old file and the saved copy stay as they
-// were, so the data still count as changed.
+// the test data file) and makes it the saved copy; the files are saved together (ReplaceFilesTogether)
+// through the state's file system. On any failure (a protected file among them, a full disk) message
+// 9002; the old files and the saved copy stay as they were, so the data still count as changed.
 bool SaveDataFile(DocumentContext& state, DocumentWindows& windows);
 
 // Open: checks the file's version tag (9065, or the version question), its length (9033) and its

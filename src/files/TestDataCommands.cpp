@@ -31,7 +31,7 @@ bool LoadTestDataCommand(const DocumentContext& state, FileDialogs& dialogs, Tes
 
 bool SaveTestDataCommand(const DocumentContext& state, FileDialogs& dialogs, const TestData& copy) {
     const auto path = dialogs.SaveFileName(TestDataFilter(state), ProposedTestDataName(state));
-    return path && SaveTestDataFile(*path, copy);
+    return path && SaveTestDataFile(*state.Files, *path, copy);
 }
 
 }  // namespace mox

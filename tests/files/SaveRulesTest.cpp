@@ -35,8 +35,12 @@ protected:
     const std::vector<Writer> writers{
         {"radio.dat", [this](const fs::path& folder) { return SaveData(folder / "radio.dat"); }},
         {"radio.NVD",
-         [](const fs::path& folder) { return WriteCompanionFile(folder / "radio.dat", CompanionRecord{}); }},
-        {"radio.ted", [](const fs::path& folder) { return SaveTestDataFile(folder / "radio.ted", {}); }},
+         [](const fs::path& folder) {
+             const auto files = DataFileWithCompanion(folder / "radio.dat", {}, {});
+             return ReplaceFileContent(files.back().Path, files.back().Bytes);
+         }},
+        {"radio.ted",
+         [](const fs::path& folder) { return SaveTestDataFile(SystemFiles(), folder / "radio.ted", {}); }},
         {"mysetup.ini",
          [](const fs::path& folder) {
              return WriteIniString(folder / "mysetup.ini", "language", "comPort", "3");
