@@ -99,6 +99,36 @@ TEST(SimFaults, VanishesAfterTheNamedRequest) {
     EXPECT_TRUE(radio.Receive(kProgram).empty());
 }
 
+TEST(SimFaults, AnswersGarbageToTheNamedRequestsAndFromOneOn) {
+    SimRadio radio = RadioWith([](SimFaults& f) {
+        f.GarbageReplies = {2};
+        f.GarbageFromRequest = 4;
+    });
+    EXPECT_EQ(radio.Receive(kProgram), (mox::Bytes{'R', 'B', 0x06}));
+    const mox::Bytes identification = radio.Receive({0x02});
+    EXPECT_EQ(identification, GarbageReply(2, 16));
+    EXPECT_EQ(radio.Receive(ReadRequest(0)).front(), 0x57);
+    for (int request = 4; request < 8; ++request) {
+        const mox::Bytes reply = radio.Receive(ReadRequest(16));
+        EXPECT_EQ(reply, GarbageReply(request, 22)) << request;
+    }
+    // Even where the radio would say nothing, it says something.
+    EXPECT_FALSE(radio.Receive({'E', 'N', 'D'}).empty());
+}
+
+TEST(SimFaults, GarbageNeverBeginsAsAReply) {
+    for (int request = 1; request < 5000; ++request) {
+        for (std::size_t length : {std::size_t{0}, std::size_t{1}, std::size_t{22}}) {
+            const mox::Bytes garbage = GarbageReply(request, length);
+            ASSERT_FALSE(garbage.empty());
+            EXPECT_EQ(garbage, GarbageReply(request, length));
+            const std::uint8_t replyStarts[] = {0x06, 0x0A, 'R', 'P', 0x57};
+            for (const std::uint8_t start : replyStarts)
+                ASSERT_NE(garbage.front(), start) << request;
+        }
+    }
+}
+
 TEST(SimSettings, AcceptsOnlyItsOwnStopBitsAndHandshaking) {
     SimConfig config;
     config.StopBits = 2;

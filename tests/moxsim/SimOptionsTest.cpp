@@ -25,6 +25,12 @@ TEST(SimOptions, ReadsFaultsAndLineSettings) {
     EXPECT_EQ(r.Options.Config.Faults.ResendAddresses.at(2816), 2);
     EXPECT_EQ(r.Options.Config.Faults.StoreWrongAddresses, (std::set<int>{16, 2700}));
     EXPECT_TRUE(r.Options.EmulateBaud);
+
+    r = Parse({"--link", "/tmp/radio", "--garbage-at", "1,40", "--garbage-from", "90"});
+    ASSERT_EQ(r.Error, "");
+    EXPECT_EQ(r.Options.Config.Faults.GarbageReplies, (std::set<int>{1, 40}));
+    EXPECT_EQ(r.Options.Config.Faults.GarbageFromRequest, 90);
+    EXPECT_NE(Parse({"--link", "x", "--garbage-from", "0"}).Error, "");
 }
 
 TEST(SimOptions, RejectsWhatTheRadioCannotBe) {

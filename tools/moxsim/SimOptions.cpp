@@ -124,6 +124,14 @@ const std::map<std::string, ValueOption>& ValueOptions() {
          [](SimOptions& o, const std::string& v) {
              return ParseSet(v, 0, kSimMemorySize - 1, o.Config.Faults.StoreWrongAddresses);
          }},
+        {"--garbage-at",
+         [](SimOptions& o, const std::string& v) {
+             return ParseSet(v, 1, 1 << 30, o.Config.Faults.GarbageReplies);
+         }},
+        {"--garbage-from",
+         [](SimOptions& o, const std::string& v) {
+             return SetNumber(v, 1, 1 << 30, o.Config.Faults.GarbageFromRequest);
+         }},
         {"--vanish-after",
          [](SimOptions& o, const std::string& v) {
              return SetNumber(v, 1, 1 << 30, o.Config.Faults.VanishAfterRequest);
@@ -191,7 +199,7 @@ std::string SimUsage() {
            "              [--version TAG] [--feature N] [--password PW] [--baud] [--stop-bits N]\n"
            "              [--handshaking N] [--drop N,...] [--bad-checksum ADDR,...]\n"
            "              [--wrong-address ADDR,...] [--resend ADDR:COUNT,...] [--vanish-after N]\n"
-           "              [--store-wrong ADDR,...]\n"
+           "              [--store-wrong ADDR,...] [--garbage-at N,...] [--garbage-from N]\n"
            "              [--noise] [--no-end-ack] [--transcript FILE] [--timestamps] [--save FILE]\n"
            "Plays a MOX-5HK radio on a pseudo-terminal linked at PATH until it is stopped.\n"
            "Numbers may be written in hexadecimal with 0x in front.\n";

@@ -1,6 +1,7 @@
 #include "SimRadio.h"
 
 #include <algorithm>
+#include <random>
 #include <string_view>
 
 #include "SimMemory.h"
@@ -40,6 +41,21 @@ int AddressOf(const mox::Bytes& packet) {
 }
 
 }  // namespace
+
+mox::Bytes GarbageReply(int request, std::size_t length) {
+    std::minstd_rand random(static_cast<std::uint32_t>(request));
+    if (length == 0)
+        length = 1 + random() % 22;
+    mox::Bytes garbage(length);
+    for (std::uint8_t& byte : garbage)
+        byte = static_cast<std::uint8_t>(random());
+    // The first bytes of an acknowledgement, a resend request, "RB", an identification and a data reply.
+    for (const std::uint8_t start : {kAck, kResend, std::uint8_t{'R'}, std::uint8_t{'P'}, kWrite}) {
+        if (garbage[0] == start)
+            garbage[0] = static_cast<std::uint8_t>(start ^ 0x80);
+    }
+    return garbage;
+}
 
 std::uint8_t BlockChecksum(const mox::Bytes& packet) {
     if (packet.size() < 4)
@@ -137,8 +153,17 @@ mox::Bytes SimRadio::Answer(const mox::Bytes& request) {
     }
     if (m_config.Faults.VanishAfterRequest == number)
         m_vanished = true;
-    if (reply.empty() || m_vanished) {
-        Log('<', {}, m_vanished ? "(radio gone)" : "(silent)");
+    if (m_vanished) {
+        Log('<', {}, "(radio gone)");
+        return {};
+    }
+    if (AnswersGarbage(number)) {
+        reply = GarbageReply(number, reply.size());
+        Log('<', reply, "(garbage)");
+        return reply;
+    }
+    if (reply.empty()) {
+        Log('<', {}, "(silent)");
         return {};
     }
     if (m_config.Faults.DropReplies.count(number) != 0) {
@@ -147,6 +172,12 @@ mox::Bytes SimRadio::Answer(const mox::Bytes& request) {
     }
     Log('<', reply);
     return reply;
+}
+
+bool SimRadio::AnswersGarbage(int request) const {
+    const SimFaults& faults = m_config.Faults;
+    return faults.GarbageReplies.count(request) != 0 ||
+           (faults.GarbageFromRequest > 0 && request >= faults.GarbageFromRequest);
 }
 
 mox::Bytes SimRadio::IdentificationReply() const {

@@ -22,6 +22,9 @@ struct SimFaults {
     int VanishAfterRequest = 0;           // the radio goes away after this request (0: never)
     // Written bytes at these addresses are kept with every bit inverted, as by a failing memory.
     std::set<int> StoreWrongAddresses;
+    // 1-based request numbers whose reply is replaced by random bytes, as a disturbed line delivers.
+    std::set<int> GarbageReplies;
+    int GarbageFromRequest = 0;  // every reply from this request on is random bytes (0: never)
 };
 
 // What the simulated radio is: its identity (stored in its memory at construction), the link settings
@@ -79,6 +82,7 @@ private:
     mox::Bytes IdentificationReply() const;
     mox::Bytes DataReply(int address, int length) const;
     mox::Bytes StoreWriteBlock(const mox::Bytes& block);
+    bool AnswersGarbage(int request) const;
     void Log(char direction, const mox::Bytes& bytes, const std::string& note = {});
 
     SimConfig m_config;
@@ -89,6 +93,11 @@ private:
     bool m_programMode = false;
     bool m_vanished = false;
 };
+
+// Random bytes in place of a reply of `length` bytes (of a few bytes where the radio would stay
+// silent), the same for the same request number. They never begin as any reply of the radio does, so
+// they cannot pass for one.
+mox::Bytes GarbageReply(int request, std::size_t length);
 
 // Checksum of a data reply or write block: address high, address low, length and data, modulo 256.
 std::uint8_t BlockChecksum(const mox::Bytes& packet);
