@@ -127,6 +127,7 @@ void SimRadioPort::RadioHears(const std::string& devicePath, PortSettings settin
     sim::SimRadio& radio = *device->second.Radio;
     if (!radio.AcceptsSettings(settings.StopBits, settings.Handshaking))
         return;
+    HeardAt.push_back(m_time.NowMilliseconds());
     Bytes reply = radio.Receive(bytes);
     if (radio.Vanished()) {
         Unplug(devicePath);

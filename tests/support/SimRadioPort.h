@@ -58,6 +58,7 @@ public:
     std::vector<Bytes> Written;           // every write, in order
     std::vector<std::int64_t> WrittenAt;  // the time of each write
     std::vector<PortSettings> Openings;   // every successful opening
+    std::vector<std::int64_t> HeardAt;    // when each request reached a radio that understood it
     std::vector<std::string> OpenFailures;
     int BlockedCloses = 0;  // closes that a real driver would hold until the output has left
     int LongestWaitMs = 0;  // the longest wait for output to leave
