@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "services/FileReplace.h"
+#include "support/FaultyFileSystem.h"
 #include "support/TempFolder.h"
 
 namespace mox {
@@ -181,6 +182,29 @@ TEST_F(FileReplaceTest, WritableFileInAReadOnlyFolderIsWrittenInPlace) {
             return "the folder's content changed";
         return {};
     });
+
+    fs::permissions(locked, fs::perms::owner_all, fs::perm_options::add);
+}
+
+TEST_F(FileReplaceTest, FileWrittenInPlaceMeetsAFailingDiskInItsTrialWriteFirst) {
+    using Fault = test::FaultyFileSystem::Fault;
+    const fs::path locked = At("locked");
+    TempFolder::WriteFile(locked / "radio.dat", "old");
+    fs::permissions(locked, kReadOnlyFolder);
+    const std::string large(8192, 'x');
+
+    for (const Fault fault : {Fault::Open, Fault::Write, Fault::DiskFull, Fault::Flush, Fault::Close}) {
+        test::FaultyFileSystem faulty(fault, 1);
+        EXPECT_FALSE(ReplaceFileContent(faulty, locked / "radio.dat", large));
+        EXPECT_EQ(faulty.FaultsMet, 1);
+        EXPECT_TRUE(faulty.OpenHandles.empty());
+        EXPECT_EQ(TempFolder::ReadFile(locked / "radio.dat"), "old");
+    }
+    test::FaultyFileSystem working;
+    EXPECT_TRUE(ReplaceFileContent(working, locked / "radio.dat", large));
+    EXPECT_EQ(TempFolder::ReadFile(locked / "radio.dat"), large);
+    // The trial and the file itself; nothing was made beside the file.
+    EXPECT_EQ(working.FilesOpened, 2);
 
     fs::permissions(locked, fs::perms::owner_all, fs::perm_options::add);
 }
