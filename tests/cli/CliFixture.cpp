@@ -72,6 +72,24 @@ void CliFixture::StopRadioAt(const std::string& name) {
     m_otherRadios.erase(radio);
 }
 
+namespace {
+
+// The result of a tool that has ended; nothing when it still runs (it is killed).
+CliResult Collect(QProcess& cli) {
+    CliResult result;
+    if (cli.state() != QProcess::NotRunning) {
+        cli.kill();
+        cli.waitForFinished();
+        return result;
+    }
+    result.ExitCode = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
+    result.Out = cli.readAllStandardOutput().toStdString();
+    result.Err = cli.readAllStandardError().toStdString();
+    return result;
+}
+
+}  // namespace
+
 std::unique_ptr<QProcess> CliFixture::StartCli(const QStringList& args) {
     auto cli = std::make_unique<QProcess>();
     // Backups and traces go into the test's own folder, never the user's.
@@ -85,16 +103,26 @@ std::unique_ptr<QProcess> CliFixture::StartCli(const QStringList& args) {
 
 CliResult CliFixture::RunCli(const QStringList& args) {
     std::unique_ptr<QProcess> cli = StartCli(args);
-    CliResult result;
-    if (!cli->waitForFinished(kProcessTimeoutMs)) {
-        cli->kill();
-        cli->waitForFinished();
-        return result;
+    cli->waitForFinished(kProcessTimeoutMs);
+    return Collect(*cli);
+}
+
+CliResult CliFixture::RunCliWatchingRadio(const QStringList& args, qint64& radioEndedMs,
+                                          qint64& toolEndedMs) {
+    QElapsedTimer clock;
+    clock.start();
+    std::unique_ptr<QProcess> cli = StartCli(args);
+    radioEndedMs = -1;
+    while (cli->state() != QProcess::NotRunning && clock.elapsed() < kProcessTimeoutMs) {
+        cli->waitForFinished(5);
+        if (radioEndedMs >= 0 || !m_radio)
+            continue;
+        m_radio->waitForFinished(1);
+        if (m_radio->state() == QProcess::NotRunning)
+            radioEndedMs = clock.elapsed();
     }
-    result.ExitCode = cli->exitStatus() == QProcess::NormalExit ? cli->exitCode() : -1;
-    result.Out = cli->readAllStandardOutput().toStdString();
-    result.Err = cli->readAllStandardError().toStdString();
-    return result;
+    toolEndedMs = clock.elapsed();
+    return Collect(*cli);
 }
 
 }  // namespace mox::test

@@ -36,6 +36,9 @@ protected:
     CliResult RunCli(const QStringList& args);
     // The tool started with these arguments, not waited for.
     std::unique_ptr<QProcess> StartCli(const QStringList& args);
+    // Runs the tool while watching the radio: `radioEndedMs` gets the milliseconds from the tool's
+    // start to the radio's end (-1 when it did not end), `toolEndedMs` those to the tool's end.
+    CliResult RunCliWatchingRadio(const QStringList& args, qint64& radioEndedMs, qint64& toolEndedMs);
 
     std::string Link() const { return (m_folder.Root() / "radio").string(); }
     std::filesystem::path File(const std::string& name) const { return m_folder.Root() / name; }
