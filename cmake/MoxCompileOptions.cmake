@@ -29,6 +29,12 @@ if(MOX_SANITIZE)
         target_compile_options(mox_options INTERFACE -Wno-maybe-uninitialized)
     endif()
 endif()
+# The fuzzer learns which inputs reach new code from coverage counters compiled into the code it runs.
+# Every target of the build gets them (one set of flags keeps the precompiled headers shared); the
+# programs that do not link libFuzzer ignore them.
+if(MOX_FUZZ)
+    target_compile_options(mox_options INTERFACE -fsanitize=fuzzer-no-link)
+endif()
 
 # Sources of one folder and its subfolders, without the windows of its ui/ folders.
 function(mox_core_sources out)
