@@ -68,7 +68,7 @@ std::vector<std::string> ToneListTexts(const std::string& noneText) {
 std::pair<std::uint8_t, bool> ToneToSlot(int code) {
     if (code < kFirstInvertedDcs)
         return {static_cast<std::uint8_t>(code), false};
-    return {static_cast<std::uint8_t>(code % (kFirstInvertedDcs - 1) + (kFirstDcs - 1)), true};
+    return {static_cast<std::uint8_t>(code - kInvertedOffset), true};
 }
 
 int SlotToTone(std::uint8_t byte, bool flag) {

@@ -199,6 +199,11 @@ ImportReport ImportChannelsCsv(std::string_view bytes, const ImportOptions& opti
                      [](const ImportNote& a, const ImportNote& b) { return a.Row < b.Row; });
     if (report.Imported == 0)
         return report;
+    // Each row went through the channel list's rules, which judged the scan and alert channels against
+    // the list as far as it was filled then; a priority channel on a later row would have moved to the
+    // first row's channel. They are judged once, against the whole new list.
+    result.Functions.Scan = data.Functions.Scan;
+    result.Functions.Alert = data.Functions.Alert;
     SortByNumber(result.Channels);
     RevalidateChannelReferences(result);
     data = result;

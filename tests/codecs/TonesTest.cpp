@@ -37,6 +37,19 @@ TEST(Tones, DamagedCodeBeyondTheListSurvivesAnotherPacking) {
     EXPECT_EQ(ToneToSlot(316), (std::pair<std::uint8_t, bool>(200, true)));
 }
 
+// A radio with a damaged slot byte is read and written back: whatever code a slot gave, it packs into
+// a slot that gives the same code again, up to the highest byte with the flag.
+TEST(Tones, EveryCodeASlotGivesPacksBackToTheSameCode) {
+    for (int byte = 0; byte <= 255; ++byte) {
+        for (const bool flag : {false, true}) {
+            const int code = SlotToTone(static_cast<std::uint8_t>(byte), flag);
+            const auto [packed, packedFlag] = ToneToSlot(code);
+            EXPECT_EQ(SlotToTone(packed, packedFlag), code) << byte << " " << flag;
+        }
+    }
+    EXPECT_EQ(ToneToSlot(371), (std::pair<std::uint8_t, bool>(255, true)));
+}
+
 TEST(Tones, DtmfStarAndHashAreEAndFInHexForm) {
     EXPECT_EQ(DtmfToHex("12*#"), "12EF");
     EXPECT_EQ(HexToDtmf("12EF"), "12*#");

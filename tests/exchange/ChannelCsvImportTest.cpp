@@ -185,6 +185,23 @@ TEST_F(ChannelCsvImportTest, ScanAndAlertReferencesFollowTheNewList) {
     EXPECT_EQ(data.Functions.Scan.Priority1Channel, 3);
 }
 
+// The channels come in row by row; a reference to a channel on a later row is still in the list at the
+// end and stays where it was.
+TEST_F(ChannelCsvImportTest, ReferencesToChannelsOfTheNewListStay) {
+    for (const int number : {1, 2, 3})
+        Add(data, number, "440.00000");
+    data.Functions.Scan.Priority1Group = 1;
+    data.Functions.Scan.Priority1Channel = 3;
+    data.Functions.Scan.Priority2Group = 1;
+    data.Functions.Scan.Priority2Channel = 2;
+    data.Functions.Alert.EmergencyGroup = 1;
+    data.Functions.Alert.EmergencyChannel = 3;
+    Import("Location,Frequency\n1,435.0\n2,436.0\n3,437.0\n");
+    EXPECT_EQ(data.Functions.Scan.Priority1Channel, 3);
+    EXPECT_EQ(data.Functions.Scan.Priority2Channel, 2);
+    EXPECT_EQ(data.Functions.Alert.EmergencyChannel, 3);
+}
+
 TEST_F(ChannelCsvImportTest, AFileThatGivesNoChannelLeavesTheDataAsTheyWere) {
     Add(data, 1, "440.00000");
     const RadioData before = data;
