@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: once normally with warnings as
-# errors (build/, GCC), once under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/, clang).
+# errors (build/, GCC), once under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/, clang),
+# where each fuzz target of tests/fuzz/ also runs for 10 seconds.
 # Fails when clang-format would change a file. The build folders are reused between runs, and ccache
 # serves what another checkout on this machine compiled already.
 set -euo pipefail
