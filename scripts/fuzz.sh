@@ -12,7 +12,7 @@ shift || true
 scripts/install-deps.sh
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMOX_CORE_ONLY=ON -DMOX_TESTS=ON \
-    -DMOX_SANITIZE=ON -DMOX_FUZZ=ON -DMOX_WERROR=ON >/dev/null
+    -DMOX_SANITIZE=ON -DMOX_FUZZ=ON >/dev/null
 cmake --build build-fuzz --target fuzz_targets -j "$(nproc)"
 
 targets=("$@")

@@ -43,6 +43,16 @@ struct Link {
         if (input.Flag())
             prompter.AnswerPassword(input.Flag() ? "1234" : input.ShortText());
         engine = std::make_unique<TransferEngine>(state, port, time, *ports, shell, progress);
+        // The language file stays the same from run to run; parsing it once saves most of a run's time.
+        state.Language.Cache = LanguageCache();
+    }
+    ~Link() { LanguageCache() = state.Language.Cache; }
+    Link(const Link&) = delete;
+    Link& operator=(const Link&) = delete;
+
+    static std::shared_ptr<TextCache>& LanguageCache() {
+        static std::shared_ptr<TextCache> cache;
+        return cache;
     }
 
     static sim::SimConfig Config(FuzzInput& input) {

@@ -14,9 +14,10 @@ mkdir -p "$work/corpus" "$work/crashes"
 # The file readers are fuzzed through real files; in memory they cost no disk writes.
 if [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
 log="$work/fuzz.log"
-# Replies and files are small: an input that needs more than 10 s or 2 GB is a fault of its own.
+# Replies and files are small: an input that needs more than 10 s or 2 GB is a fault of its own. Inputs
+# grow to a little beyond the longest data file, so that files too long are tried as well.
 ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}" UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1}" \
-    "$target" -max_total_time="$seconds" -print_final_stats=1 -timeout=10 -rss_limit_mb=2048 \
+    "$target" -max_total_time="$seconds" -print_final_stats=1 -timeout=10 -rss_limit_mb=2048 -max_len=9000 \
     -artifact_prefix="$work/crashes/" "$work/corpus" "$seeds" >"$log" 2>&1
 status=$?
 
