@@ -7,7 +7,7 @@
 
 #include "exchange/ImportReportText.h"
 #include "fuzz/FuzzInput.h"
-#include "link/FilledText.h"
+#include "services/FilledText.h"
 #include "services/IniFile.h"
 #include "services/NumberText.h"
 #include "services/Texts.h"

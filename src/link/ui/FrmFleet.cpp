@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 
 #include "exchange/FleetReport.h"
-#include "link/FilledText.h"
 #include "link/PortChoiceText.h"
+#include "services/FilledText.h"
 #include "services/Texts.h"
 #include "widgets/ButtonRow.h"
 #include "widgets/Twips.h"
