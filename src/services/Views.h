@@ -21,6 +21,8 @@ public:
     virtual void EditPositionChanged() {}
     // The channel editor chose another group: the channel list shows group EditGroup (ChangeGroup).
     virtual void EditGroupChanged() {}
+    // The undo or redo steps changed: the Edit menu names the next ones.
+    virtual void HistoryChanged() {}
 };
 
 class NoViews : public Views {
