@@ -1,6 +1,8 @@
 #include "app/ChannelCommand.h"
 
+#include "app/EditSteps.h"
 #include "channels/HabitsFile.h"
+#include "files/DocumentEdits.h"
 #include "image/ChannelTable.h"
 
 namespace mox {
@@ -87,6 +89,7 @@ ReorderResult RunChannelCommand(AppState& state, ChannelCommandCode code, int gr
     const ReorderResult result = Run(state, code, group, position, shell);
     RevalidateChannelReferences(state.Data);
     state.Redraw->ChannelReferencesChanged();
+    RecordEdit(state, ChannelCommandStep(code, group * kPositionsPerGroup + position));
     return result;
 }
 

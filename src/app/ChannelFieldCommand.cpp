@@ -1,5 +1,8 @@
 #include "app/ChannelFieldCommand.h"
 
+#include "app/EditSteps.h"
+#include "files/DocumentEdits.h"
+
 namespace mox {
 
 ChannelFieldContext ChannelFieldsOf(AppState& state) {
@@ -8,6 +11,7 @@ ChannelFieldContext ChannelFieldsOf(AppState& state) {
 
 void SetChannelField(AppState& state, int number, int column, const std::string& value) {
     SetChannelField(ChannelFieldsOf(state), number, column, value);
+    RecordEdit(state, ChannelFieldStep(number, column));
 }
 
 }  // namespace mox

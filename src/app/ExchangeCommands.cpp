@@ -2,9 +2,11 @@
 
 #include <filesystem>
 
+#include "app/EditSteps.h"
 #include "exchange/ChannelCsvExport.h"
 #include "exchange/DataDiff.h"
 #include "files/DataFile.h"
+#include "files/DocumentEdits.h"
 #include "files/FileCommands.h"
 #include "services/FileBytes.h"
 #include "services/FileReplace.h"
@@ -44,6 +46,7 @@ std::optional<ImportReport> ImportChannels(AppState& state, FileDialogs& dialogs
     for (int number = 1; number <= kChannelCapacity; ++number)
         state.Redraw->ChannelChanged(number);
     state.Redraw->ChannelReferencesChanged();
+    RecordEdit(state, ImportStep());
     return report;
 }
 

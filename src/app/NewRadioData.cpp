@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "files/DataFile.h"
+#include "files/DocumentEdits.h"
 #include "image/ChannelTable.h"
 #include "image/FunctionPacking.h"
 #include "image/Models.h"
@@ -86,7 +87,9 @@ std::filesystem::path DefaultDataFilePath(const std::filesystem::path& programFo
     return programFolder / "Init" / (std::string(modelCode) + "_" + DecimalText(bandCode) + ".dat");
 }
 
-void NewRadioData(AppState& state, bool initialise, const Today& today) {
+namespace {
+
+void BuildNewData(AppState& state, bool initialise, const Today& today) {
     BuildNewRadioData(state, today);
     if (!IsPlainName(state.Model.ModelCode))
         return;
@@ -97,6 +100,13 @@ void NewRadioData(AppState& state, bool initialise, const Today& today) {
         LoadDataFileAsDefaults(state, bandFile, initialise);
     else if (HasModelDefaults(state.Model.ModelCode))
         LoadDefaultsFromFile(state, DefaultDataFilePath(state.Paths.ProgramFolder, state.Model.ModelCode, 0));
+}
+
+}  // namespace
+
+void NewRadioData(AppState& state, bool initialise, const Today& today) {
+    BuildNewData(state, initialise, today);
+    StartHistory(state);
 }
 
 }  // namespace mox

@@ -9,6 +9,7 @@
 #include "factory/TestDataFile.h"
 #include "files/CompanionFile.h"
 #include "files/DataFileLayout.h"
+#include "files/DocumentEdits.h"
 #include "image/Models.h"
 #include "services/FileBytes.h"
 #include "services/FixedText.h"
@@ -96,6 +97,7 @@ void SettleSavedCopy(DocumentContext& state) {
 void ShowLoadedDocument(DocumentContext& state, DocumentWindows& windows, const std::filesystem::path& path) {
     state.Document.CurrentPath = path.string();
     state.Document.IsNew = false;
+    StartHistory(state);
     windows.OpenChannelList();
     windows.ShowMainTxt();
     windows.ChangeLanguage();

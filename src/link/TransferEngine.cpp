@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "files/DocumentEdits.h"
 #include "image/RadioImagePacking.h"
 #include "image/RadioInfoBlock.h"
 #include "link/Packets.h"
@@ -229,6 +230,7 @@ void TransferEngine::OnReadDone() {
     // name of what is now on screen.
     m_state.Document.CurrentPath = "new.dat";
     m_state.Document.IsNew = true;
+    StartHistory(m_state);
     m_shell.ShowReadData();
     KeepBackup(TransferKind::ReadImage);
 }
