@@ -123,11 +123,13 @@ UndoCommandState UndoCommandsOf(const AppState& state, bool documentLocked) {
 }
 
 void EditorSteps::Changed() const {
-    RecordEdit(m_document, EditorStepName(m_editor));
+    if (m_document != nullptr)
+        RecordEdit(*m_document, EditorStepName(m_editor));
 }
 
 void EditorSteps::Typed(int box) const {
-    RecordEdit(m_document, EditorStepName(m_editor), TypingMergeKey(m_editor, box));
+    if (m_document != nullptr)
+        RecordEdit(*m_document, EditorStepName(m_editor), TypingMergeKey(m_editor, box));
 }
 
 }  // namespace mox

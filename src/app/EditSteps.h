@@ -39,18 +39,20 @@ struct UndoCommandState {
 bool DocumentLocked(const AppState& state);
 UndoCommandState UndoCommandsOf(const AppState& state, bool documentLocked);
 
-// Records the edit of one of the editor windows. The window keeps one and calls it after each change.
+// Records the edit of one of the editor windows. The window keeps one and calls it after each change;
+// a window shown on records outside a document has one made without a document, which records nothing.
 class EditorSteps {
 public:
-    EditorSteps(DocumentContext& document, EditorStep editor) : m_document(document), m_editor(editor) {}
+    EditorSteps() = default;
+    EditorSteps(DocumentContext& document, EditorStep editor) : m_document(&document), m_editor(editor) {}
     // A choice in a list or a box ticked: a step of its own.
     void Changed() const;
     // Text typed into box `box`: merges with the keystrokes before it in the same box.
     void Typed(int box) const;
 
 private:
-    DocumentContext& m_document;
-    EditorStep m_editor;
+    DocumentContext* m_document = nullptr;
+    EditorStep m_editor = EditorStep::OptionalFeatures;
 };
 
 }  // namespace mox

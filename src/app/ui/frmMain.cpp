@@ -22,6 +22,7 @@
 #include "app/ui/BackgroundPicture.h"
 #include "app/ui/NavigationPane.h"
 #include "app/ui/ProgramIcons.h"
+#include "files/DocumentEdits.h"
 #include "image/Models.h"
 #include "link/LinkSettingsFile.h"
 #include "link/TransferEngine.h"
@@ -145,6 +146,8 @@ QWidget* frmMain::ShowOrFocusWindow(const QString& name) {
     if (factory == m_windows.constEnd())
         return nullptr;
     QWidget* window = (*factory)();
+    // What an opening window writes back of the values it shows is no edit of the user's.
+    AbsorbEdits(m_state);
     window->setObjectName(name);
     window->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow* sub = MdiArea->addSubWindow(window);

@@ -118,6 +118,11 @@ public:
     // follows the editor's group (ChangeGroup).
     void EditPositionChanged() override;
     void EditGroupChanged() override;
+    // The Undo and Redo entries and buttons name the steps they would take back.
+    void HistoryChanged() override;
+    // Edit > Undo and Redo: the data of the step go back in place and every open window shows them.
+    void UndoLastEdit();
+    void RedoLastEdit();
 
     // No context menu of the tool bar and the menu bar: the View menu alone shows and hides the bars,
     // so its check marks always tell what is on screen.
@@ -179,6 +184,10 @@ private:
     void QueueChannelCommand(ChannelCommandCode code);
     void OnTimerCHEdit();
     void RunHabitsDialog();
+    // Undo and redo: the entries, their shortcuts and tool bar buttons, and what they show.
+    void ConnectUndoCommands();
+    void UpdateUndoCommands();
+    void ShowRestoredData();
     std::optional<ConfirmAnswer> Confirm(ConfirmKind kind) override;
     void RefreshPosition(int group, int position) override;
     void RefreshAll() override;

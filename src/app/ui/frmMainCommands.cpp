@@ -81,6 +81,8 @@ constexpr ToolEntry kToolEntries[] = {
     {"BtnCHMoveUp", "MnuCHMoveUp"},
     {"BtnCHMoveDown", "MnuCHMoveDown"},
     {"About", "mnuHelpAbout"},
+    {"EditUndo", "mnuEditUndo"},
+    {"EditRedo", "mnuEditRedo"},
 };
 
 const char* WindowOfEntry(const QString& entry) {
@@ -162,6 +164,7 @@ void frmMain::ConnectCommands() {
         });
     }
     ConnectChannelCommands();
+    ConnectUndoCommands();
     RegisterChannelWindows(*this, m_state);
     RegisterEditorWindows(*this, m_state);
 }
@@ -293,6 +296,7 @@ void frmMain::UpdateCommandAvailability() {
         m_toolButtons[tool.Key]->setEnabled(offered(tool.Entry));
     for (const NodeEntry& node : kNodeEntries)
         Picture1->SetNodeEnabled(node.Key, offered(node.Entry));
+    UpdateUndoCommands();
 }
 
 }  // namespace mox

@@ -69,7 +69,10 @@ const std::vector<MenuTable>& Menus() {
           {"MnuCHMoveUp", 10806, nullptr, QKeySequence("Ctrl+U"), kNone},        // texts
           {"MnuCHMoveDown", 10807, nullptr, QKeySequence("Ctrl+D"), kNone}}},    // texts
         {{"mnuEdit", 10200},                                                     // texts
-         {{"mnuChannelInfo", 10201, nullptr, {}, kNone},                         // texts
+         {{"mnuEditUndo", 32002, nullptr, QKeySequence("Ctrl+Z"), kNone},        // texts
+          {"mnuEditRedo", 32003, nullptr, QKeySequence("Ctrl+Y"), kNone},        // texts
+          Separator("mnuEditBarUndo"),
+          {"mnuChannelInfo", 10201, nullptr, {}, kNone},  // texts
           Separator("mnuEditBar0"),
           {"mnuOptFeature", 10202, nullptr, {}, kNone},  // texts
           {"MnuRadioFre", 10203, nullptr, {}, kHidden},  // texts
@@ -147,6 +150,8 @@ constexpr ToolPosition kToolPositions[] = {
     {nullptr, 0},
     {"About", 11007},  // texts
     {nullptr, 0},
+    {"EditUndo", 32004},  // texts
+    {"EditRedo", 32005},  // texts
 };
 constexpr int kFirstChannelTool = 11;
 constexpr int kLastChannelTool = 19;
@@ -239,6 +244,7 @@ void frmMain::SetCaptions() {
         action->setToolTip(UiText(m_state, tool.ToolTip));
         action->setText(action->toolTip());
     }
+    UpdateUndoCommands();
 }
 
 }  // namespace mox

@@ -13,6 +13,7 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include "app/BatchCommand.h"
 #include "channels/BatchFieldChecks.h"
 #include "channels/BatchFunFile.h"
 #include "channels/ui/FrmCHInfoEdit.h"
@@ -248,7 +249,7 @@ void FrmCHBatch::ShowCheckedFields(const BatchFields& fields) {
 void FrmCHBatch::CommandApply_Click() {
     BatchFields fields = ReadFields();
     const ToneDraw draw = UniformToneDraw(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()));
-    ApplyBatch(fields, m_state.BatchItems, {m_state.Data.Channels, m_state.Model, m_state, draw});
+    ApplyBatchToDocument(m_state, fields, draw);
     ShowCheckedFields(fields);
     RedrawChannelWindows();
 }

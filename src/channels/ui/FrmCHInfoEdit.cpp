@@ -209,6 +209,11 @@ void FrmCHInfoEdit::ReshowAutoDial() {
     }
 }
 
+void FrmCHInfoEdit::ShowRestoredData() {
+    ReshowAutoDial();
+    SetGridEditData(false);
+}
+
 void FrmCHInfoEdit::OnChooser() {
     const ChannelEditState& edit = m_state.ChannelEdit;
     if (Combo4->currentIndex() != edit.EditGroup || Combo1->currentIndex() + 1 != edit.EditRow)

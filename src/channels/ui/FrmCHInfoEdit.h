@@ -47,6 +47,8 @@ public slots:
     void CommitEdit();
     // The auto-dial memories in use changed.
     void ReshowAutoDial();
+    // Undo or redo put other data in place: the memory lists and the shown channel follow them.
+    void ShowRestoredData();
     // The channel number of the position the choosers show.
     int ShownNumber() const;
 

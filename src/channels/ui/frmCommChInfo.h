@@ -52,6 +52,9 @@ public slots:
     void reShowAllGrid();
     void ReShowAllTxFre(bool rOffSet);
     void ChangeGroup();
+    // Undo or redo put other data in place: the group is shown again, the open in-place editor
+    // included.
+    void ShowRestoredData();
     void SetEditDisable();
     void ReShowChInfoByLanguage();
     bool FlexConcludeRx();

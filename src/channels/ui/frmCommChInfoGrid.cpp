@@ -174,6 +174,10 @@ void frmCommChInfo::InitShowGrid() {
     });
 }
 
+void frmCommChInfo::ShowRestoredData() {
+    InitShowGrid();
+}
+
 void frmCommChInfo::ChangeGroup() {
     const int group = m_state.ChannelEdit.EditGroup;
     if (group >= 0 && group < kGroupCount)

@@ -12,16 +12,25 @@ namespace mox {
 
 void RegisterEditorWindows(WindowRegistry& windows, AppState& state) {
     windows.RegisterWindow("FrmRadioInfo", [&state] { return new FrmRadioInfo(state); });
-    windows.RegisterWindow("FrmOptFeatures",
-                           [&state] { return new FrmOptFeatures(state, state.Data.Functions); });
-    windows.RegisterWindow(
-        "FrmDTMF", [&state, &windows] { return new FrmDTMF(state, state.Data.Functions.Dtmf, windows); });
-    windows.RegisterWindow("FrmAlert", [&state] { return new FrmAlert(state, state); });
-    windows.RegisterWindow("FrmEmbMsg",
-                           [&state] { return new FrmEmbMsg(state, state.Data.Functions.Message); });
-    windows.RegisterWindow("FrmKey", [&state] { return new FrmKey(state, state.Data.Functions); });
-    windows.RegisterWindow("FrmScan", [&state, &windows] {
-        return new FrmScan(state, state.Data.Functions, state.Data.Channels, windows);
+    // Each editor's changes are undo steps named after the editor.
+    auto steps = [&state](EditorStep editor) { return EditorSteps(state, editor); };
+    windows.RegisterWindow("FrmOptFeatures", [&state, steps] {
+        return new FrmOptFeatures(state, state.Data.Functions, steps(EditorStep::OptionalFeatures));
+    });
+    windows.RegisterWindow("FrmDTMF", [&state, &windows, steps] {
+        return new FrmDTMF(state, state.Data.Functions.Dtmf, windows, steps(EditorStep::Dtmf));
+    });
+    windows.RegisterWindow("FrmAlert",
+                           [&state, steps] { return new FrmAlert(state, state, steps(EditorStep::Alert)); });
+    windows.RegisterWindow("FrmEmbMsg", [&state, steps] {
+        return new FrmEmbMsg(state, state.Data.Functions.Message, steps(EditorStep::EmbeddedMessage));
+    });
+    windows.RegisterWindow("FrmKey", [&state, steps] {
+        return new FrmKey(state, state.Data.Functions, steps(EditorStep::Keys));
+    });
+    windows.RegisterWindow("FrmScan", [&state, &windows, steps] {
+        return new FrmScan(state, state.Data.Functions, state.Data.Channels, windows,
+                           steps(EditorStep::Scan));
     });
 }
 

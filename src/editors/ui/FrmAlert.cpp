@@ -35,8 +35,11 @@ QStringList EntriesOf(const std::vector<std::string>& entries) {
 
 }  // namespace
 
-FrmAlert::FrmAlert(const Messages& messages, RadioRecords& radio, QWidget* parent)
-    : QWidget(parent), m_records(AlertRecordsOf(radio.Data, radio.Companion)) {
+FrmAlert::FrmAlert(const Messages& messages, RadioRecords& radio, EditorSteps steps, QWidget* parent)
+    : QWidget(parent),
+      m_messages(messages),
+      m_records(AlertRecordsOf(radio.Data, radio.Companion)),
+      m_steps(steps) {
     setObjectName("FrmAlert");
     setWindowTitle(UiText(messages, 27000));
     MakeControls(messages);
@@ -85,6 +88,12 @@ void FrmAlert::Choose(int list, int index) {
     if (m_showing)
         return;
     SelectAlertEntry(m_records, m_view, AlertField(list), index);
+    ShowView();
+    m_steps.Changed();
+}
+
+void FrmAlert::ShowRestoredData() {
+    m_view = OpenAlert(m_messages, m_records);
     ShowView();
 }
 

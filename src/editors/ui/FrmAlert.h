@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <array>
 
+#include "app/EditSteps.h"
 #include "editors/AlertFields.h"
 #include "records/RadioRecords.h"
 
@@ -18,7 +19,8 @@ namespace mox {
 class FrmAlert : public QWidget {
     Q_OBJECT
 public:
-    FrmAlert(const Messages& messages, RadioRecords& radio, QWidget* parent = nullptr);
+    FrmAlert(const Messages& messages, RadioRecords& radio, EditorSteps steps = {},
+             QWidget* parent = nullptr);
 
     std::array<QComboBox*, kAlertListCount> Combo1{};
     std::array<QLabel*, kAlertListCount> Label1{};
@@ -30,6 +32,8 @@ public slots:
     void ReshowByCh();
     // The auto-dial memories changed: the ID memory list shows the memories that hold digits.
     void ReshowAutoDial();
+    // Undo or redo put other data in place: the controls show them.
+    void ShowRestoredData();
 
 private:
     void MakeControls(const Messages& messages);
@@ -38,7 +42,9 @@ private:
     // Shows the lists as the core left them; the controls report only the user's choices.
     void ShowView();
 
+    const Messages& m_messages;
     AlertRecords m_records;
+    EditorSteps m_steps;
     AlertView m_view;
     bool m_showing = false;
 };

@@ -47,8 +47,9 @@ void AddRow(QGridLayout* grid, QLabel* label, QWidget* control, int column = 0) 
 
 }  // namespace
 
-FrmDTMF::FrmDTMF(const Messages& messages, DtmfSettings& settings, WindowRegistry& windows, QWidget* parent)
-    : QWidget(parent), m_settings(settings), m_windows(windows) {
+FrmDTMF::FrmDTMF(const Messages& messages, DtmfSettings& settings, WindowRegistry& windows, EditorSteps steps,
+                 QWidget* parent)
+    : QWidget(parent), m_settings(settings), m_steps(steps), m_windows(windows) {
     setObjectName("FrmDTMF");
     setWindowTitle(UiText(messages, 18000));
     MakeLists(messages);
@@ -173,24 +174,48 @@ QWidget* FrmDTMF::MemoryTab() {
 
 // The values are shown, and written back, by the core; the controls then report only the user's edits.
 void FrmDTMF::ShowValues() {
-    const DtmfView view = OpenDtmf(m_settings);
+    ShowView();
     for (int i = 0; i < kDtmfListCount; ++i) {
         const auto list = static_cast<DtmfList>(i);
-        ListBox(list)->setCurrentIndex(view.ListIndex[i]);
         connect(ListBox(list), &QComboBox::currentIndexChanged, this, [this, list](int index) {
-            if (index >= 0)
-                SaveDtmfList(m_settings, list, index);
+            if (index < 0)
+                return;
+            SaveDtmfList(m_settings, list, index);
+            m_steps.Changed();
         });
     }
-    Check1->setChecked(view.SidetoneTicked);
-    connect(Check1, &QCheckBox::toggled, this, [this](bool ticked) { SaveSidetone(m_settings, ticked); });
-    Text3->setText(QString::fromLatin1(view.IdCode));
+    connect(Check1, &QCheckBox::toggled, this, [this](bool ticked) {
+        SaveSidetone(m_settings, ticked);
+        m_steps.Changed();
+    });
     connect(Text3, &QLineEdit::textChanged, this, &FrmDTMF::IdCodeChanged);
     for (int box = 0; box < kDtmfCodeBoxCount; ++box) {
-        CodeBox(box)->setText(QString::fromLatin1(view.Codes[box]));
         connect(CodeBox(box), &QLineEdit::textChanged, this,
                 [this, box](const QString& text) { CodeChanged(box, text); });
     }
+}
+
+void FrmDTMF::ShowView() {
+    const DtmfView view = OpenDtmf(m_settings);
+    for (int i = 0; i < kDtmfListCount; ++i) {
+        QComboBox* list = ListBox(static_cast<DtmfList>(i));
+        const QSignalBlocker quiet(list);
+        list->setCurrentIndex(view.ListIndex[i]);
+    }
+    const QSignalBlocker quietCheck(Check1);
+    Check1->setChecked(view.SidetoneTicked);
+    const QSignalBlocker quietId(Text3);
+    Text3->setText(QString::fromLatin1(view.IdCode));
+    for (int box = 0; box < kDtmfCodeBoxCount; ++box) {
+        const QSignalBlocker quiet(CodeBox(box));
+        CodeBox(box)->setText(QString::fromLatin1(view.Codes[box]));
+    }
+}
+
+// A restored ID code replaces one typed but not yet checked.
+void FrmDTMF::ShowRestoredData() {
+    m_idCodeEdited = false;
+    ShowView();
 }
 
 // Typed text arrives filtered; pasted text is cleaned here and the box shows what was stored.
@@ -202,6 +227,7 @@ void FrmDTMF::CodeChanged(int box, const QString& text) {
         const QSignalBlocker quiet(edit);
         edit->setText(stored);
     }
+    m_steps.Typed(box);
     if (box >= 4)
         ReshowAutoDialLists();
 }
@@ -218,6 +244,7 @@ void FrmDTMF::IdCodeChanged(const QString& text) {
 void FrmDTMF::CheckIdCode() {
     m_idCodeEdited = false;
     const QString shown = QString::fromLatin1(mox::CheckIdCode(m_settings, Text3->text().toStdString()));
+    m_steps.Changed();
     if (shown != Text3->text()) {
         const QSignalBlocker quiet(Text3);
         Text3->setText(shown);

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <array>
 
+#include "app/EditSteps.h"
 #include "editors/DtmfFields.h"
 #include "widgets/WindowRegistry.h"
 
@@ -22,7 +23,7 @@ namespace mox {
 class FrmDTMF : public QWidget {
     Q_OBJECT
 public:
-    FrmDTMF(const Messages& messages, DtmfSettings& settings, WindowRegistry& windows,
+    FrmDTMF(const Messages& messages, DtmfSettings& settings, WindowRegistry& windows, EditorSteps steps = {},
             QWidget* parent = nullptr);
     ~FrmDTMF() override;
 
@@ -45,6 +46,8 @@ public:
 public slots:
     // Before a write: an ID code typed but not yet checked is checked and stored.
     void CommitEdit();
+    // Undo or redo put other data in place: the controls show them.
+    void ShowRestoredData();
 
 private:
     // The ID code box reports losing the focus; the report is cut before the window goes, since a
@@ -59,12 +62,14 @@ private:
     QWidget* DecodeTab();
     QWidget* MemoryTab();
     void ShowValues();
+    void ShowView();
     void CodeChanged(int box, const QString& text);
     void IdCodeChanged(const QString& text);
     void CheckIdCode();
     void ReshowAutoDialLists();
 
     DtmfSettings& m_settings;
+    EditorSteps m_steps;
     WindowRegistry& m_windows;
     bool m_idCodeEdited = false;
 };

@@ -14,8 +14,8 @@
 
 namespace mox {
 
-FrmEmbMsg::FrmEmbMsg(const Messages& messages, EmbeddedMessage& message, QWidget* parent)
-    : QWidget(parent), m_message(message) {
+FrmEmbMsg::FrmEmbMsg(const Messages& messages, EmbeddedMessage& message, EditorSteps steps, QWidget* parent)
+    : QWidget(parent), m_message(message), m_steps(steps) {
     setObjectName("FrmEmbMsg");
     setWindowTitle(UiText(messages, 20000));
     auto* layout = new QVBoxLayout(this);
@@ -48,6 +48,14 @@ void FrmEmbMsg::LineChanged(int line, const QString& text) {
     if (stored != text) {
         const QSignalBlocker quiet(Text1[line]);
         Text1[line]->setText(stored);
+    }
+    m_steps.Typed(line);
+}
+
+void FrmEmbMsg::ShowRestoredData() {
+    for (int line = 0; line < kMessageLineCount; ++line) {
+        const QSignalBlocker quiet(Text1[line]);
+        Text1[line]->setText(QString::fromLatin1(ShownMessageLine(m_message, line)));
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <array>
 
+#include "app/EditSteps.h"
 #include "editors/MessageLines.h"
 #include "services/Messages.h"
 
@@ -15,15 +16,21 @@ namespace mox {
 class FrmEmbMsg : public QWidget {
     Q_OBJECT
 public:
-    FrmEmbMsg(const Messages& messages, EmbeddedMessage& message, QWidget* parent = nullptr);
+    FrmEmbMsg(const Messages& messages, EmbeddedMessage& message, EditorSteps steps = {},
+              QWidget* parent = nullptr);
 
     std::array<QLineEdit*, kMessageLineCount> Text1{};
     QPushButton* CommandClose;
+
+public slots:
+    // Undo or redo put other data in place: the controls show them.
+    void ShowRestoredData();
 
 private:
     void LineChanged(int line, const QString& text);
 
     EmbeddedMessage& m_message;
+    EditorSteps m_steps;
 };
 
 }  // namespace mox

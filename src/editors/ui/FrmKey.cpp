@@ -35,8 +35,8 @@ QGridLayout* ListGrid(QWidget* owner) {
 
 }  // namespace
 
-FrmKey::FrmKey(const Messages& messages, FunctionSettings& settings, QWidget* parent)
-    : QWidget(parent), m_settings(settings) {
+FrmKey::FrmKey(const Messages& messages, FunctionSettings& settings, EditorSteps steps, QWidget* parent)
+    : QWidget(parent), m_settings(settings), m_steps(steps) {
     setObjectName("FrmKey");
     setWindowTitle(UiText(messages, 25000));
     MakeControls(messages);
@@ -114,6 +114,11 @@ void FrmKey::KeyChosen(KeyField field, int index) {
     const int shown = SelectKeyEntry(m_settings, field, index);
     if (shown != index)
         SelectQuietly(ListOf(field), shown);
+    m_steps.Changed();
+}
+
+void FrmKey::ShowRestoredData() {
+    ReshowKeys();
 }
 
 }  // namespace mox

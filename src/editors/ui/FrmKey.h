@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <array>
 
+#include "app/EditSteps.h"
 #include "editors/KeyFields.h"
 
 class QComboBox;
@@ -18,7 +19,8 @@ namespace mox {
 class FrmKey : public QWidget {
     Q_OBJECT
 public:
-    FrmKey(const Messages& messages, FunctionSettings& settings, QWidget* parent = nullptr);
+    FrmKey(const Messages& messages, FunctionSettings& settings, EditorSteps steps = {},
+           QWidget* parent = nullptr);
 
     // Combo1(0) to Combo1(3) (PF1 long, PF1 short, PF2 long, PF2 short) and Combo1(9), Combo1(10) (the
     // long-press times), each with its label; the other places stay empty.
@@ -32,6 +34,8 @@ public:
 public slots:
     // The scan window changed the scan mode: the key lists show the stored functions again.
     void ReshowKeys();
+    // Undo or redo put other data in place: the controls show them.
+    void ShowRestoredData();
 
 private:
     QComboBox*& ListOf(KeyField field);
@@ -42,6 +46,7 @@ private:
     void KeyChosen(KeyField field, int index);
 
     FunctionSettings& m_settings;
+    EditorSteps m_steps;
 };
 
 }  // namespace mox

@@ -24,8 +24,9 @@ constexpr int kCheckTexts[kOptionCheckCount] = {16020, 16021, 16022, 16023, 1602
 
 }  // namespace
 
-FrmOptFeatures::FrmOptFeatures(const Messages& messages, FunctionSettings& settings, QWidget* parent)
-    : QWidget(parent), m_settings(settings) {
+FrmOptFeatures::FrmOptFeatures(const Messages& messages, FunctionSettings& settings, EditorSteps steps,
+                               QWidget* parent)
+    : QWidget(parent), m_settings(settings), m_steps(steps) {
     setObjectName("FrmOptFeatures");
     setWindowTitle(UiText(messages, 16000));
     MakeControls(messages);
@@ -84,24 +85,39 @@ void FrmOptFeatures::LayOut() {
 
 // The values are shown, and written back, by the core; the controls then report only the user's choices.
 void FrmOptFeatures::ShowValues() {
-    const OptFeaturesView view = OpenOptFeatures(m_settings);
+    ShowView();
     for (int id = 0; id < kOptionListCount; ++id) {
-        Combo1[id]->setCurrentIndex(view.ListIndex[id]);
         connect(Combo1[id], &QComboBox::currentIndexChanged, this,
                 [this, id](int index) { SaveOptFeat(id, index); });
     }
     for (int box = 0; box < kOptionCheckCount; ++box) {
-        Check1[box]->setChecked(view.Ticked[box]);
         connect(Check1[box], &QCheckBox::toggled, this,
                 [this, box](bool ticked) { SaveOptFeat(kFirstOptionCheckId + box, ticked ? 1 : 0); });
     }
+}
+
+void FrmOptFeatures::ShowView() {
+    const OptFeaturesView view = OpenOptFeatures(m_settings);
+    for (int id = 0; id < kOptionListCount; ++id) {
+        const QSignalBlocker quiet(Combo1[id]);
+        Combo1[id]->setCurrentIndex(view.ListIndex[id]);
+    }
+    for (int box = 0; box < kOptionCheckCount; ++box) {
+        const QSignalBlocker quiet(Check1[box]);
+        Check1[box]->setChecked(view.Ticked[box]);
+    }
     EnableVoxControls();
+}
+
+void FrmOptFeatures::ShowRestoredData() {
+    ShowView();
 }
 
 void FrmOptFeatures::SaveOptFeat(int id, int value) {
     if (value < 0)
         return;
     mox::SaveOptFeat(m_settings, id, value);
+    m_steps.Changed();
     if (id == kFirstOptionCheckId + kVoxCheck)
         EnableVoxControls();
 }

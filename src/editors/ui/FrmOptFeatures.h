@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <array>
 
+#include "app/EditSteps.h"
 #include "editors/OptionFields.h"
 
 class QCheckBox;
@@ -17,7 +18,8 @@ namespace mox {
 class FrmOptFeatures : public QWidget {
     Q_OBJECT
 public:
-    FrmOptFeatures(const Messages& messages, FunctionSettings& settings, QWidget* parent = nullptr);
+    FrmOptFeatures(const Messages& messages, FunctionSettings& settings, EditorSteps steps = {},
+                   QWidget* parent = nullptr);
 
     std::array<QComboBox*, kOptionListCount> Combo1{};
     std::array<QLabel*, kOptionListCount> Label1{};
@@ -27,14 +29,20 @@ public:
     QPushButton* CommandClose;
     QPushButton* CommandHelp;
 
+public slots:
+    // Undo or redo put other data in place: the controls show them.
+    void ShowRestoredData();
+
 private:
     void MakeControls(const Messages& messages);
     void LayOut();
     void ShowValues();
+    void ShowView();
     void SaveOptFeat(int id, int value);
     void EnableVoxControls();
 
     FunctionSettings& m_settings;
+    EditorSteps m_steps;
 };
 
 }  // namespace mox

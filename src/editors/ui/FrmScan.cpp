@@ -39,11 +39,12 @@ bool IsPositionPlace(int place) {
 }  // namespace
 
 FrmScan::FrmScan(const Messages& messages, FunctionSettings& settings, const ChannelTable& channels,
-                 WindowRegistry& windows, QWidget* parent)
+                 WindowRegistry& windows, EditorSteps steps, QWidget* parent)
     : QWidget(parent),
       m_returnChoices(ScanListEntries(messages, ScanField::ReturnChannel)),
       m_settings(settings),
       m_channels(channels),
+      m_steps(steps),
       m_windows(windows) {
     setObjectName("FrmScan");
     setWindowTitle(UiText(messages, 26000));
@@ -101,6 +102,16 @@ void FrmScan::AddRow(QGridLayout* grid, int place) {
 
 // The values are shown, and written back, by the core; the controls then report only the user's choices.
 void FrmScan::ShowValues() {
+    ShowView();
+    ConnectLists();
+    ReshowKeyWindow();
+}
+
+void FrmScan::ShowRestoredData() {
+    ShowView();
+}
+
+void FrmScan::ShowView() {
     const ScanView view = OpenScan(m_settings, m_channels);
     for (int place : {0, 1, 7, 8, 9, 10})
         SelectQuietly(Combo1[place], view.Shown[static_cast<int>(kFieldOf[place])]);
@@ -111,8 +122,6 @@ void FrmScan::ShowValues() {
         Check1->setChecked(view.Shown[static_cast<int>(ScanField::ScanEntryTone)] == 1);
     }
     EnableControls();
-    ConnectLists();
-    ReshowKeyWindow();
 }
 
 void FrmScan::ConnectLists() {
@@ -125,20 +134,26 @@ void FrmScan::ConnectLists() {
                 [this, priority](int index) { GroupChosen(priority, index); });
         connect(position, &QComboBox::currentIndexChanged, this, [this, priority, position](int index) {
             SelectPriorityChannel(m_settings.Scan, priority, ListNumber(position, index));
+            m_steps.Changed();
         });
     }
     connect(Combo1[6], &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (index >= 0)
-            SelectReturnChannel(m_settings.Scan, index);
+        if (index < 0)
+            return;
+        SelectReturnChannel(m_settings.Scan, index);
+        m_steps.Changed();
     });
     for (int place = 7; place <= 10; ++place) {
         connect(Combo1[place], &QComboBox::currentIndexChanged, this, [this, place](int index) {
-            if (index >= 0)
-                SelectScanEntry(m_settings.Scan, kFieldOf[place], index);
+            if (index < 0)
+                return;
+            SelectScanEntry(m_settings.Scan, kFieldOf[place], index);
+            m_steps.Changed();
         });
     }
     connect(Check1, &QCheckBox::toggled, this, [this](bool ticked) {
         SelectScanEntry(m_settings.Scan, ScanField::ScanEntryTone, ticked ? 1 : 0);
+        m_steps.Changed();
     });
 }
 
@@ -148,6 +163,7 @@ void FrmScan::ScanModeChosen(int index) {
     SelectScanMode(m_settings, index);
     EnableControls();
     ReshowKeyWindow();
+    m_steps.Changed();
 }
 
 void FrmScan::PriorityModeChosen(int index) {
@@ -155,12 +171,14 @@ void FrmScan::PriorityModeChosen(int index) {
         return;
     InitRevertList(SelectPriorityMode(m_settings.Scan, index));
     EnableControls();
+    m_steps.Changed();
 }
 
 void FrmScan::GroupChosen(int priority, int index) {
     const int group = ListNumber(Combo1[kGroupPlace[priority]], index);
     const int position = SelectPriorityGroup(m_settings.Scan, m_channels, priority, group);
     ShowNumbers(Combo1[kGroupPlace[priority] + 1], ChannelPositions(m_channels, group), position);
+    m_steps.Changed();
 }
 
 void FrmScan::InitRevertList(int shown) {

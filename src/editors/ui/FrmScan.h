@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <array>
 
+#include "app/EditSteps.h"
 #include "editors/ScanFields.h"
 #include "widgets/WindowRegistry.h"
 
@@ -21,7 +22,7 @@ class FrmScan : public QWidget {
     Q_OBJECT
 public:
     FrmScan(const Messages& messages, FunctionSettings& settings, const ChannelTable& channels,
-            WindowRegistry& windows, QWidget* parent = nullptr);
+            WindowRegistry& windows, EditorSteps steps = {}, QWidget* parent = nullptr);
 
     // Combo1(0) scan mode, Combo1(1) priority mode, Combo1(2)-Combo1(3) group and position of priority
     // channel 1, Combo1(4)-Combo1(5) of priority channel 2, Combo1(6) return channel, Combo1(7) to
@@ -35,12 +36,15 @@ public:
 public slots:
     // The channel list changed: the group and position lists are built again.
     void ReshowByCh();
+    // Undo or redo put other data in place: the controls show them.
+    void ShowRestoredData();
 
 private:
     void MakeControls(const Messages& messages);
     void LayOut();
     void AddRow(QGridLayout* grid, int place);
     void ShowValues();
+    void ShowView();
     void ConnectLists();
     void ScanModeChosen(int index);
     void PriorityModeChosen(int index);
@@ -55,6 +59,7 @@ private:
     const std::vector<std::string> m_returnChoices;
     FunctionSettings& m_settings;
     const ChannelTable& m_channels;
+    EditorSteps m_steps;
     WindowRegistry& m_windows;
 };
 

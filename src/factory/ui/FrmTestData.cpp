@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/EditSteps.h"
 #include "editors/TextKeys.h"
 #include "editors/ui/TextBoxKeys.h"
 #include "files/TestDataCommands.h"
@@ -105,6 +106,7 @@ void FrmTestData::Save() {
 void FrmTestData::TakeCopy() {
     TakeBoxes();
     m_state.WorkingTestData = m_copy;
+    EditorSteps(m_state, EditorStep::TestData).Changed();
     accept();
 }
 
