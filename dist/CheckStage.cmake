@@ -13,7 +13,8 @@ foreach(size "" "@2x")
     list(APPEND required "V200/StartE${size}.jpg" "V200/StartC${size}.jpg" "V200/PIC/BK_1${size}.jpg"
          "V200/PIC/BK_2${size}.jpg")
     foreach(key NewFile OpenFile SaveFile Print ReadRadio CommSet WriteRadio BtnCHCut BtnCHCopy BtnCHPaste
-                BtnCHInsert BtnCHDelete BtnCHMoveUp BtnCHMoveDown About Tree1 Tree2 PaneClose App)
+                BtnCHInsert BtnCHDelete BtnCHMoveUp BtnCHMoveDown About Tree1 Tree2 PaneClose App
+                EditUndo EditRedo)
         list(APPEND required "V200/PIC/icons/${key}${size}.png")
     endforeach()
 endforeach()

@@ -12,6 +12,7 @@ add_subdirectory("${PROJECT_SOURCE_DIR}/tools/moxart" "${CMAKE_BINARY_DIR}/tools
 set(MOX_ICON_KEYS
     NewFile OpenFile SaveFile Print ReadRadio CommSet WriteRadio
     BtnCHCut BtnCHCopy BtnCHPaste BtnCHInsert BtnCHDelete BtnCHMoveUp BtnCHMoveDown About
+    EditUndo EditRedo
     Tree1 Tree2 PaneClose App)
 
 set(MOX_SPLASH_PICTURES)

@@ -21,6 +21,8 @@ IconPainter FindIconPainter(const QString& key) {
         {"BtnCHMoveUp", PaintChannelMoveUp},
         {"BtnCHMoveDown", PaintChannelMoveDown},
         {"About", PaintAbout},
+        {"EditUndo", PaintEditUndo},
+        {"EditRedo", PaintEditRedo},
         {"Tree1", PaintTreeRoot},
         {"Tree2", PaintTreePage},
         {"PaneClose", PaintPaneClose},

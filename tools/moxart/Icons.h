@@ -36,4 +36,8 @@ void PaintChannelDelete(QPainter& p);
 void PaintChannelMoveUp(QPainter& p);
 void PaintChannelMoveDown(QPainter& p);
 
+// Undo and redo.
+void PaintEditUndo(QPainter& p);
+void PaintEditRedo(QPainter& p);
+
 }  // namespace mox::art
