@@ -86,6 +86,7 @@ private:
 
     // Showing channels.
     void InitShowGrid();
+    void ReloadOpenEditor();
     void SetGridData(int row);
     void ClearGridRow(int row);
     void SetCellText(int row, int column, const std::string& text);

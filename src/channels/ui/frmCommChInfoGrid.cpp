@@ -163,19 +163,26 @@ void frmCommChInfo::InitShowGrid() {
             if (row >= 1 && row <= kGridRowCount)
                 SetGridData(row);
         }
-        if (Text1->isVisible()) {
-            Text1->setText(CellText(edit.EditRow, edit.EditField));
-            Text1->setModified(false);
-        } else if (QComboBox* list = OpenList()) {
-            list->setCurrentText(CellText(edit.EditRow, edit.EditField));
-        }
-        m_state.Redraw->EditPositionChanged();
-        UpdateCommandEnabling();
+        ReloadOpenEditor();
     });
 }
 
+// The open in-place editor shows its cell again, and the channel editor and the channel commands follow.
+void frmCommChInfo::ReloadOpenEditor() {
+    const ChannelEditState& edit = m_state.ChannelEdit;
+    if (Text1->isVisible()) {
+        Text1->setText(CellText(edit.EditRow, edit.EditField));
+        Text1->setModified(false);
+    } else if (QComboBox* list = OpenList()) {
+        list->setCurrentText(CellText(edit.EditRow, edit.EditField));
+    }
+    m_state.Redraw->EditPositionChanged();
+    UpdateCommandEnabling();
+}
+
 void frmCommChInfo::ShowRestoredData() {
-    InitShowGrid();
+    reShowAllGrid();
+    ReloadOpenEditor();
 }
 
 void frmCommChInfo::ChangeGroup() {
