@@ -11,6 +11,15 @@ void Restore(DocumentContext& document, const DocumentSnapshot& snapshot) {
     document.WorkingTestData = snapshot.WorkingTestData;
 }
 
+bool TakeStep(DocumentContext& document, bool (EditHistory::*take)(DocumentSnapshot&)) {
+    DocumentSnapshot current = SnapshotOf(document);
+    if (!(document.History.*take)(current))
+        return false;
+    Restore(document, current);
+    document.Redraw->HistoryChanged();
+    return true;
+}
+
 }  // namespace
 
 DocumentSnapshot SnapshotOf(const DocumentContext& document) {
@@ -34,21 +43,11 @@ void AbsorbEdits(DocumentContext& document) {
 }
 
 bool UndoEdit(DocumentContext& document) {
-    DocumentSnapshot current = SnapshotOf(document);
-    if (!document.History.Undo(current))
-        return false;
-    Restore(document, current);
-    document.Redraw->HistoryChanged();
-    return true;
+    return TakeStep(document, &EditHistory::Undo);
 }
 
 bool RedoEdit(DocumentContext& document) {
-    DocumentSnapshot current = SnapshotOf(document);
-    if (!document.History.Redo(current))
-        return false;
-    Restore(document, current);
-    document.Redraw->HistoryChanged();
-    return true;
+    return TakeStep(document, &EditHistory::Redo);
 }
 
 }  // namespace mox

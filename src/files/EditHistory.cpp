@@ -4,6 +4,22 @@
 
 namespace mox {
 
+namespace {
+
+// Moves the last step of `from` onto `to`: `current` gets the step's data and the step keeps current's.
+template <typename From, typename To>
+bool TakeLastStep(From& from, To& to, DocumentSnapshot& current) {
+    if (from.empty())
+        return false;
+    auto step = std::move(from.back());
+    from.pop_back();
+    std::swap(current, step.Data);
+    to.push_back(std::move(step));
+    return true;
+}
+
+}  // namespace
+
 void EditHistory::Start(const DocumentSnapshot& current) {
     m_undo.clear();
     m_redo.clear();
@@ -36,24 +52,16 @@ void EditHistory::Absorb(const DocumentSnapshot& current) {
 }
 
 bool EditHistory::Undo(DocumentSnapshot& current) {
-    if (m_undo.empty())
+    if (!TakeLastStep(m_undo, m_redo, current))
         return false;
-    Step step = std::move(m_undo.back());
-    m_undo.pop_back();
-    std::swap(current, step.Data);
-    m_redo.push_back(std::move(step));
     m_baseline = current;
     m_mergeOpen = false;
     return true;
 }
 
 bool EditHistory::Redo(DocumentSnapshot& current) {
-    if (m_redo.empty())
+    if (!TakeLastStep(m_redo, m_undo, current))
         return false;
-    Step step = std::move(m_redo.back());
-    m_redo.pop_back();
-    std::swap(current, step.Data);
-    m_undo.push_back(std::move(step));
     m_baseline = current;
     m_mergeOpen = false;
     return true;

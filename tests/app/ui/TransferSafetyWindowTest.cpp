@@ -5,7 +5,6 @@
 #include "app/TransferChoices.h"
 #include "files/Backups.h"
 #include "files/ui/FrmBackups.h"
-#include "link/ui/FrmProgress.h"
 #include "services/NewestFiles.h"
 #include "support/qt/GuiFixture.h"
 
@@ -16,19 +15,6 @@ namespace {
 class TransferSafetyWindowTest : public GuiFixture {
 protected:
     TransferSafetyWindowTest() { userData = folder.Root() / "userdata"; }
-
-    // Runs a menu command whose progress window opens, now or from a timer, until it has closed.
-    void RunTransfer(const char* entry) {
-        std::unique_ptr<VirtualTimeDriver> drive;
-        WhenModalShows<FrmProgress>(
-            [this, &drive](FrmProgress&) { drive = std::make_unique<VirtualTimeDriver>(time); });
-        prompter.Answer(MsgAnswer::Ok);
-        main->Entry(entry)->trigger();
-        time.RunFor(600);
-        drive.reset();
-        time.RunFor(600);
-        Settle();
-    }
 };
 
 TEST_F(TransferSafetyWindowTest, TheSettingsSwitchesStartOffAndAreKeptPerUser) {

@@ -11,7 +11,6 @@
 #include "files/DataChanged.h"
 #include "image/ChannelTable.h"
 #include "image/RadioImagePacking.h"
-#include "link/ui/FrmProgress.h"
 #include "support/qt/GuiFixture.h"
 
 namespace mox::test {
@@ -26,18 +25,6 @@ protected:
         return window;
     }
     std::string EntryText(const char* name) const { return main->Entry(name)->text().toStdString(); }
-    // Runs a menu command whose progress window opens until it has closed.
-    void RunTransfer(const char* entry) {
-        std::unique_ptr<VirtualTimeDriver> drive;
-        WhenModalShows<FrmProgress>(
-            [this, &drive](FrmProgress&) { drive = std::make_unique<VirtualTimeDriver>(time); });
-        prompter.Answer(MsgAnswer::Ok);
-        main->Entry(entry)->trigger();
-        time.RunFor(600);
-        drive.reset();
-        time.RunFor(600);
-        Settle();
-    }
 };
 
 TEST_F(UndoWindowTest, TheEntriesAndButtonsNameTheNextStepAndAreOffWithoutOne) {

@@ -7,6 +7,7 @@
 #include "app/ui/QtTranslations.h"
 #include "link/LinkSettingsFile.h"
 #include "link/PortMap.h"
+#include "link/ui/FrmProgress.h"
 #include "services/IniFile.h"
 #include "services/SetupFile.h"
 #include "services/Texts.h"
@@ -112,6 +113,18 @@ std::vector<QString> GuiFixture::OpenWindowNamesOf(const frmMain& main) {
 
 std::string GuiFixture::Text(int number) const {
     return GetLanguageText(state, number);
+}
+
+void GuiFixture::RunTransfer(const char* entry) {
+    std::unique_ptr<VirtualTimeDriver> drive;
+    WhenModalShows<FrmProgress>(
+        [this, &drive](FrmProgress&) { drive = std::make_unique<VirtualTimeDriver>(time); });
+    prompter.Answer(MsgAnswer::Ok);
+    main->Entry(entry)->trigger();
+    time.RunFor(600);
+    drive.reset();
+    time.RunFor(600);
+    Settle();
 }
 
 }  // namespace mox::test

@@ -98,6 +98,9 @@ protected:
     std::vector<QString> OpenWindowNames() const { return OpenWindowNamesOf(*main); }
     static std::vector<QString> OpenWindowNamesOf(const frmMain& window);
     std::string Text(int number) const;
+    // Runs a menu command whose progress window opens, now or from a timer, until it has closed; the
+    // questions before and after the transfer are answered with OK.
+    void RunTransfer(const char* entry);
 
     TempFolder folder;
     AppState state;
