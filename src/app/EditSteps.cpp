@@ -105,8 +105,9 @@ std::string StepText(const Messages& messages, const StepName& name) {
     }
 }
 
+// A transfer runs, or several radios are being written from these data.
 bool DocumentLocked(const AppState& state) {
-    return state.Transfer.Kind != TransferKind::None;
+    return state.Transfer.Kind != TransferKind::None || state.Document.Locked;
 }
 
 UndoCommandState UndoCommandsOf(const AppState& state, bool documentLocked) {

@@ -174,6 +174,10 @@ TEST_F(UndoStepsTest, NothingIsUndoneWhileTheDocumentIsLocked) {
     const UndoCommandState commands = UndoCommandsOf(state, true);
     EXPECT_FALSE(commands.UndoEnabled);
     EXPECT_FALSE(commands.RedoEnabled);
+    EXPECT_FALSE(DocumentLocked(state));
+    state.Document.Locked = true;
+    EXPECT_TRUE(DocumentLocked(state));
+    state.Document.Locked = false;
     state.Transfer.Kind = TransferKind::WriteImage;
     EXPECT_TRUE(DocumentLocked(state));
 }
