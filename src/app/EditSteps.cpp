@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "files/DocumentEdits.h"
-#include "link/FilledText.h"
+#include "services/FilledText.h"
 #include "services/Texts.h"
 
 namespace mox {
