@@ -14,7 +14,7 @@ namespace {
 
 using namespace mox;
 using mox::fuzz::DocumentFixture;
-using mox::fuzz::DocumentSnapshot;
+using mox::fuzz::KeptDocument;
 
 const test::TempFolder& Folder() {
     static const test::TempFolder folder;
@@ -39,8 +39,8 @@ void CheckTakenFile(DocumentFixture& fixture) {
         FUZZ_CHECK(state.Image == image);
 }
 
-void CheckRefusal(const DocumentFixture& fixture, const DocumentSnapshot& before) {
-    FUZZ_CHECK(DocumentSnapshot(fixture.state) == before);
+void CheckRefusal(const DocumentFixture& fixture, const KeptDocument& before) {
+    FUZZ_CHECK(KeptDocument(fixture.state) == before);
     FUZZ_CHECK(!fixture.prompts.Prompts.empty());
 }
 
@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     {
         test::TempFolder::WriteFile(file, bytes);
         DocumentFixture fixture(Folder());
-        const DocumentSnapshot before(fixture.state);
+        const KeptDocument before(fixture.state);
         if (OpenDataFile(fixture.state, fixture.windows, file))
             CheckTakenFile(fixture);
         else
@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     {
         test::TempFolder::WriteFile(file, bytes);
         DocumentFixture fixture(Folder());
-        const DocumentSnapshot before(fixture.state);
+        const KeptDocument before(fixture.state);
         if (OpenDataFileDirect(fixture.state, fixture.windows, file)) {
             FUZZ_CHECK(fixture.state.Data.Channels.Count >= 0 &&
                        fixture.state.Data.Channels.Count <= kChannelCapacity);
@@ -73,9 +73,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     {
         DocumentFixture fixture(Folder());
-        const DocumentSnapshot before(fixture.state);
+        const KeptDocument before(fixture.state);
         const auto records = ReadDataFileRecords(fixture.state, file);
-        FUZZ_CHECK(DocumentSnapshot(fixture.state) == before);
+        FUZZ_CHECK(KeptDocument(fixture.state) == before);
         if (records)
             FUZZ_CHECK(records->Data.Channels.Count >= 0 && records->Data.Channels.Count <= kChannelCapacity);
         else

@@ -25,8 +25,8 @@ struct DocumentFixture {
 };
 
 // What a refused file must leave as it was.
-struct DocumentSnapshot {
-    explicit DocumentSnapshot(const AppState& state)
+struct KeptDocument {
+    explicit KeptDocument(const AppState& state)
         : Data(state.Data),
           SavedData(state.SavedData),
           Companion(state.Companion),
@@ -34,7 +34,7 @@ struct DocumentSnapshot {
           BandCode(state.Model.BandCode),
           Path(state.Document.CurrentPath),
           Test(state.WorkingTestData) {}
-    bool operator==(const DocumentSnapshot&) const = default;
+    bool operator==(const KeptDocument&) const = default;
 
     RadioData Data;
     RadioData SavedData;
