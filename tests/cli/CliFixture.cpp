@@ -122,6 +122,10 @@ CliResult CliFixture::RunCliWatchingRadio(const QStringList& args, qint64& radio
             radioEndedMs = clock.elapsed();
     }
     toolEndedMs = clock.elapsed();
+    // A radio that closed its line may still be ending its process (a sanitizer's exit checks take a
+    // while) when the tool has already given up: its end then comes after the tool's.
+    if (radioEndedMs < 0 && m_radio && m_radio->waitForFinished(5000))
+        radioEndedMs = clock.elapsed();
     return Collect(*cli);
 }
 

@@ -79,6 +79,13 @@ std::int64_t SimRadioPort::WireTimeMs(std::size_t count) {
     return static_cast<std::int64_t>((count * 1000 + 959) / 960);
 }
 
+void SimRadioPort::Later(std::int64_t delayMs, std::function<void()> action) {
+    m_time.Schedule(delayMs, [lifetime = std::weak_ptr<int>(m_lifetime), action = std::move(action)] {
+        if (!lifetime.expired())
+            action();
+    });
+}
+
 void SimRadioPort::Write(const Bytes& bytes) {
     if (!m_open)
         return;
@@ -92,11 +99,11 @@ void SimRadioPort::Write(const Bytes& bytes) {
     m_lineFreeAt = std::max(m_lineFreeAt, now) + WireTimeMs(bytes.size());
     // What is written before the port closes still goes out, as the driver drains its buffer; what is
     // discarded first does not.
-    m_time.Schedule(m_lineFreeAt - now, [this, write, path = m_settings.DevicePath, settings = m_settings,
-                                         session = m_session, bytes] {
-        if (m_outgoing.erase(write) != 0)
-            RadioHears(path, settings, session, bytes);
-    });
+    Later(m_lineFreeAt - now,
+          [this, write, path = m_settings.DevicePath, settings = m_settings, session = m_session, bytes] {
+              if (m_outgoing.erase(write) != 0)
+                  RadioHears(path, settings, session, bytes);
+          });
 }
 
 bool SimRadioPort::WaitUntilSent(int milliseconds) {
@@ -138,11 +145,11 @@ void SimRadioPort::RadioHears(const std::string& devicePath, PortSettings settin
     if (reply.empty())
         return;
     if (!DeliverByteByByte) {
-        m_time.Schedule(WireTimeMs(reply.size()), [this, session, reply] { Arrive(session, reply); });
+        Later(WireTimeMs(reply.size()), [this, session, reply] { Arrive(session, reply); });
         return;
     }
     for (std::size_t i = 0; i < reply.size(); ++i)
-        m_time.Schedule(WireTimeMs(i + 1), [this, session, byte = reply[i]] { Arrive(session, {byte}); });
+        Later(WireTimeMs(i + 1), [this, session, byte = reply[i]] { Arrive(session, {byte}); });
 }
 
 void SimRadioPort::Arrive(std::uint64_t session, const Bytes& bytes) {

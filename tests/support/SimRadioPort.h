@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -75,6 +76,9 @@ private:
     void RadioHears(const std::string& devicePath, PortSettings settings, std::uint64_t session,
                     const Bytes& bytes);
     void Arrive(std::uint64_t session, const Bytes& bytes);
+    // Schedules an action on the virtual clock that is dropped when this port is gone by then: a fleet
+    // of radios destroys a radio's port while bytes to or from it are still on the line.
+    void Later(std::int64_t delayMs, std::function<void()> action);
 
     VirtualTime& m_time;
     std::map<std::string, Device> m_devices;
@@ -88,6 +92,7 @@ private:
     // Writes still on their way out: write number -> already sent (a wait saw it leave).
     std::map<std::uint64_t, bool> m_outgoing;
     std::uint64_t m_writes = 0;
+    std::shared_ptr<int> m_lifetime = std::make_shared<int>(0);
 };
 
 }  // namespace mox::test
