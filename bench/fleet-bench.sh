@@ -13,36 +13,7 @@ cd "$(dirname "$0")/.."
 build="${1:-build}"
 runs="${2:-1}"
 
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-fi
-if ! log=$(cmake --build "$build" --target moxcps-cli moxsim mox_stage_dist -j 2 2>&1); then
-    echo "$log" >&2
-    exit 1
-fi
-
-# A private installation, so that the benchmark neither reads nor changes the staged settings.
-work=$(mktemp -d)
-sim_pids=()
-stop_radios() {
-    for pid in "${sim_pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
-    sim_pids=()
-}
-cleanup() {
-    stop_radios
-    rm -rf "$work"
-}
-trap cleanup EXIT
-mkdir -p "$work/V200/language" "$work/language"
-export XDG_DATA_HOME="$work/data"
-cp "$build/stage/V200/moxcps-cli" "$work/V200/"
-cp dist/language/*.ini "$work/V200/language/"
-cp dist/root/Version.ini "$work/"
-cp dist/root/mysetup.ini "$work/language/"
-cli="$work/V200/moxcps-cli"
+source bench/private-install.sh
 "$cli" new --band 0 "$work/radio.dat"
 # The links are numbered ports already, as a dealer's cables are: the run itself maps nothing.
 printf '[ports]\n' >>"$work/language/mysetup.ini"
@@ -52,15 +23,7 @@ done
 
 start_radios() {
     for i in $(seq "$1"); do
-        "$build/stage/V200/moxsim" --link "$work/radio$i" --baud >/dev/null &
-        sim_pids+=($!)
-    done
-    for i in $(seq "$1"); do
-        for _ in $(seq 50); do
-            [ -L "$work/radio$i" ] && break
-            sleep 0.1
-        done
-        [ -L "$work/radio$i" ] || { echo "moxsim did not start" >&2; exit 1; }
+        start_simulator "$work/radio$i" --baud
     done
 }
 
@@ -83,7 +46,7 @@ for n in 1 2 4 8; do
     for _ in $(seq "$runs"); do
         start_radios "$n"
         took=$(write_all "$n")
-        stop_radios
+        stop_simulators
         total=$(awk -v a="$total" -v b="$took" 'BEGIN { print a + b }')
     done
     mean=$(awk -v t="$total" -v r="$runs" 'BEGIN { printf "%.2f", t / r }')

@@ -13,49 +13,7 @@ cd "$(dirname "$0")/.."
 build="${1:-build}"
 runs="${2:-1}"
 
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-fi
-if ! log=$(cmake --build "$build" --target moxcps-cli moxsim mox_stage_dist -j 2 2>&1); then
-    echo "$log" >&2
-    exit 1
-fi
-
-# A private installation, so that the benchmark neither reads nor changes the staged settings.
-work=$(mktemp -d)
-sim_pid=
-cleanup() {
-    if [ -n "$sim_pid" ]; then
-        kill "$sim_pid" 2>/dev/null || true
-        wait "$sim_pid" 2>/dev/null || true
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-mkdir -p "$work/V200/language" "$work/language"
-# Backups and traces stay in the private installation too.
-export XDG_DATA_HOME="$work/data"
-cp "$build/stage/V200/moxcps-cli" "$work/V200/"
-cp dist/language/*.ini "$work/V200/language/"
-cp dist/root/Version.ini "$work/"
-cp dist/root/mysetup.ini "$work/language/"
-
-start_radio() {
-    "$build/stage/V200/moxsim" --link "$work/radio" --baud --transcript "$1" --timestamps >/dev/null &
-    sim_pid=$!
-    for _ in $(seq 50); do
-        [ -L "$work/radio" ] && return 0
-        sleep 0.1
-    done
-    echo "moxsim did not start" >&2
-    exit 1
-}
-
-stop_radio() {
-    kill "$sim_pid"
-    wait "$sim_pid" || true
-    sim_pid=
-}
+source bench/private-install.sh
 
 # Transfer time: first request read to last reply sent. Wire time: every byte of both directions.
 report() {
@@ -72,7 +30,6 @@ report() {
         }' "$2"
 }
 
-cli="$work/V200/moxcps-cli"
 trace_read=()
 trace_write=()
 if [ -n "${TRACE:-}" ]; then
@@ -81,14 +38,14 @@ if [ -n "${TRACE:-}" ]; then
 fi
 
 for _ in $(seq "$runs"); do
-    start_radio "$work/read.log"
+    start_simulator "$work/radio" --baud --transcript "$work/read.log" --timestamps
     "$cli" read --port "$work/radio" --yes "${trace_read[@]}" "$work/radio.dat" 2>/dev/null
-    stop_radio
+    stop_simulators
     report read "$work/read.log"
 
-    start_radio "$work/write.log"
+    start_simulator "$work/radio" --baud --transcript "$work/write.log" --timestamps
     "$cli" write --port "$work/radio" --yes "${trace_write[@]}" "$work/radio.dat" 2>/dev/null
-    stop_radio
+    stop_simulators
     report write "$work/write.log"
     if [ -n "${LOGS:-}" ]; then
         mkdir -p "$LOGS"
